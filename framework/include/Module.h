@@ -1,0 +1,48 @@
+// Module state: which module's resources the framework loads from, and which application object
+// filters the thread's messages. Each client module owns one CModuleState; every entry point of
+// a client module switches to its own state with a CModuleStateScope for the length of the call.
+#pragma once
+
+#include "FrameworkApi.h"
+
+#include <windows.h>
+
+class CWinApp;
+
+struct VQTRG_API CModuleState {
+    HINSTANCE hResource = nullptr; // where templates, strings and bitmaps come from
+    CWinApp* pApp = nullptr;       // the module's application object, if any
+};
+
+// The state in force now (never null: a process-wide default stands in before any switch).
+VQTRG_API CModuleState* AfxGetModuleState();
+VQTRG_API HINSTANCE AfxGetResourceHandle();
+VQTRG_API void AfxSetResourceHandle(HINSTANCE resource);
+VQTRG_API CWinApp* AfxGetApp();
+
+// Sets a module's state as the current one and restores the previous one when it goes.
+class VQTRG_API CModuleStateScope {
+public:
+    explicit CModuleStateScope(CModuleState* state);
+    ~CModuleStateScope();
+    CModuleStateScope(const CModuleStateScope&) = delete;
+    CModuleStateScope& operator=(const CModuleStateScope&) = delete;
+
+private:
+    CModuleState* m_previous;
+};
+
+// The application object of a client module: it lets the host's message loop offer each message
+// to the module's windows first (PreTranslateMessage), from the innermost window outwards.
+class VQTRG_API CWinApp {
+public:
+    explicit CWinApp(CModuleState* state);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL PreTranslateMessage(MSG* msg);
+
+private:
+    CModuleState* m_state;
+};

@@ -4,6 +4,7 @@
 
 #include "CString.h"
 #include "FrameworkApi.h"
+#include "Module.h"
 
 #include <windows.h>
 
@@ -173,10 +174,14 @@ protected:
                          bool& alive);
 
 private:
+    friend class CDialog;
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_superProc = nullptr; // the window's own procedure when subclassed
     DispatchFrame* m_frame = nullptr;
+    // The module state in force when the window was bound: its messages are handled in it, so
+    // that a message from the host's loop loads resources from the right module.
+    CModuleState* m_moduleState = nullptr;
 };
 
 // Message maps, in the style of the class library they stand in for.

@@ -174,6 +174,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     bool alive = true;
     bool handled = false;
     if (message == WM_INITDIALOG) {
+        CModuleStateScope state(dialog->m_moduleState);
         DispatchFrame frame(dialog, message, wParam, lParam);
         try {
             result = dialog->OnInitDialog();

@@ -105,6 +105,7 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
 
 void CWnd::Attach(HWND hwnd) {
     m_hWnd = hwnd;
+    m_moduleState = AfxGetModuleState();
     ::SetPropA(hwnd, kBindingProperty, this);
 }
 
@@ -269,6 +270,7 @@ const MessageMap* CWnd::GetThisMessageMap() {
 
 bool CWnd::Dispatch(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
                     bool& alive) {
+    CModuleStateScope state(wnd->m_moduleState);
     DispatchFrame frame(wnd, message, wParam, lParam);
     bool handled = false;
     try {

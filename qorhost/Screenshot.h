@@ -1,0 +1,4 @@
+// Saves what the screen shows as a PNG file (Windows Imaging Component).
+#pragma once
+
+bool SaveScreenAsPng(const wchar_t* path);

@@ -1,0 +1,99 @@
+// The printer's own settings in the registry, under its key.
+#include "CSpy.h"
+#include "QORTabDlg.h"
+
+namespace {
+constexpr const char* kQorKey = "QOR";
+constexpr const char* kDriverDataKey = "PrinterDriverData";
+constexpr const char* kCompanyKey = "SOFTWARE\\Corvane";
+
+// Reads a DWORD; false (value untouched) when it is missing or unreadable.
+bool ReadDword(CRegistry& registry, const char* name, BOOL& value) {
+    try {
+        DWORD read = 0;
+        registry.Read(name, read);
+        value = read != 0;
+        return true;
+    } catch (CRegistryException* error) {
+        error->Delete();
+        return false;
+    }
+}
+
+void WriteValue(CRegistry& registry, const char* name, DWORD value) {
+    try {
+        registry.Write(name, value);
+    } catch (CRegistryException* error) {
+        error->Delete();
+    }
+}
+
+void WriteValue(CRegistry& registry, const char* name, const char* text) {
+    try {
+        registry.Write(name, text);
+    } catch (CRegistryException* error) {
+        error->Delete();
+    }
+}
+} // namespace
+
+void CQORTabDlg::ReadPrinterSettings() {
+    m_Registry.SetFriendlyName(m_strPrinterName);
+    BOOL created = FALSE;
+    if (m_Registry.Create(kQorKey, &created)) {
+        if (created) {
+            WriteValue(m_Registry, "Bidi", 1);
+            WriteValue(m_Registry, "Show Network Errors", 1);
+        }
+        ReadDword(m_Registry, "Bidi", m_bBidi);
+        ReadDword(m_Registry, "Show Network Errors", m_bShowNetworkErrors);
+        m_Registry.Close();
+    }
+    if (m_Registry.Create(kDriverDataKey, &created)) {
+        if (created)
+            WriteValue(m_Registry, "DisableDOS", "0");
+        try {
+            CString disable;
+            m_Registry.Read("DisableDOS", disable);
+            m_bDOSPrinting = disable.IsEmpty() || disable[0] != '1';
+        } catch (CRegistryException* error) {
+            error->Delete();
+            m_bDOSPrinting = 1;
+        }
+        m_Registry.Close();
+    }
+    // A missing company key or value keeps peer-to-peer sharing at its default (on).
+    if (m_Registry.Open(kCompanyKey, KEY_ALL_ACCESS, FALSE)) {
+        ReadDword(m_Registry, "Enable P2P", m_bEnableP2P);
+        m_Registry.Close();
+    }
+    m_bBidiNew = m_bBidi;
+    m_bDOSPrintingNew = m_bDOSPrinting;
+}
+
+void CQORTabDlg::WritePrinterSettings(BOOL save) {
+    m_Registry.SetFriendlyName(m_strPrinterName);
+    if (m_Registry.Open(kQorKey)) {
+        WriteValue(m_Registry, "Bidi", static_cast<DWORD>(save ? m_bBidiNew : m_bBidi));
+        m_Registry.Close();
+    }
+    if (m_Registry.Open(kDriverDataKey)) {
+        BOOL dosPrinting = save ? m_bDOSPrintingNew : m_bDOSPrinting;
+        WriteValue(m_Registry, "DisableDOS", dosPrinting == 1 ? "0" : "1");
+        m_Registry.Close();
+    }
+    if (m_Registry.Open(kCompanyKey, KEY_ALL_ACCESS, FALSE)) {
+        WriteValue(m_Registry, "Enable P2P", static_cast<DWORD>(m_bEnableP2P));
+        m_Registry.Close();
+    }
+}
+
+BOOL CQORTabDlg::IsSoundOn() {
+    m_Registry.SetFriendlyName(m_strPrinterName);
+    BOOL sound = 1;
+    if (m_Registry.Open(kQorKey)) {
+        ReadDword(m_Registry, "Sound", sound);
+        m_Registry.Close();
+    }
+    return sound;
+}

@@ -1,0 +1,501 @@
+#include "QORTabDlg.h"
+
+#include "CSpy.h"
+#include "Operations.h"
+#include "QORPageSheet.h"
+#include "host/QorModule.h"
+#include "host/Topics.h"
+#include "pages/PrinterFeaturesPage.h"
+#include "resource.h"
+
+CQORTabDlg* g_pQORTabDlg = nullptr;
+
+namespace {
+constexpr UINT_PTR kOneShotTimer = 1;
+constexpr UINT_PTR kStatusTimer = 20;
+constexpr COLORREF kSkinKey = RGB(0, 255, 0);
+constexpr COLORREF kSkinBase = RGB(16, 52, 92);
+// Where the skin's bitmap stands in the client area (below the skin's own title band).
+constexpr int kSkinOffsetX = 4;
+constexpr int kSkinOffsetY = 22;
+// The page sheet is laid over the whole dialog and cut to the skin's page hole.
+constexpr int kSheetMargin = 32;
+constexpr int kRegionGrowRight = 4;
+constexpr int kRegionGrowBottom = 25;
+
+struct NavigationButton {
+    UINT control;
+    UINT up, down, hover;
+    UINT toolTip;
+    POINT toolTipOffset;
+};
+constexpr NavigationButton kNavigation[] = {
+    {IDC_NAV_HOME, IDB_NAV_HOME_UP, IDB_NAV_HOME_DOWN, IDB_NAV_HOME_HOVER, IDS_TIP_HOME, {120, 5}},
+    {IDC_NAV_FEATURES, IDB_NAV_FEATURES_UP, IDB_NAV_FEATURES_DOWN, IDB_NAV_FEATURES_HOVER,
+     IDS_TIP_FEATURES, {95, 10}},
+    {IDC_NAV_TROUBLESHOOTING, IDB_NAV_TROUBLESHOOTING_UP, IDB_NAV_TROUBLESHOOTING_DOWN,
+     IDB_NAV_TROUBLESHOOTING_HOVER, IDS_TIP_TROUBLESHOOTING, {70, 10}},
+    {IDC_NAV_INK, IDB_NAV_INK_UP, IDB_NAV_INK_DOWN, IDB_NAV_INK_HOVER, IDS_TIP_INK_CARTRIDGES,
+     {60, 10}},
+    {IDC_NAV_CONTACT, IDB_NAV_CONTACT_UP, IDB_NAV_CONTACT_DOWN, IDB_NAV_CONTACT_HOVER,
+     IDS_TIP_CONTACT, {55, 10}},
+    {IDC_NAV_ADVANCED, IDB_NAV_ADVANCED_UP, IDB_NAV_ADVANCED_DOWN, IDB_NAV_ADVANCED_HOVER,
+     IDS_TIP_ADVANCED, {55, 10}},
+};
+
+// Help topics of the pages, by page index.
+constexpr DWORD kPageHelpTopics[kPageCount] = {200, 201, 211, 218, 220, 221};
+
+bool IsNetworkPort(DWORD portType) {
+    return portType >= 4 && portType <= 7;
+}
+
+bool IsKeyMessage(UINT message) {
+    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CQORTabDlg, CDialog)
+ON_COMMAND_RANGE(IDC_NAV_HOME, IDC_NAV_ADVANCED, OnNavigate)
+ON_WM_CLOSE()
+ON_WM_TIMER()
+ON_WM_ACTIVATE()
+ON_WM_SIZE()
+ON_WM_MOVE()
+ON_WM_NCLBUTTONDOWN()
+ON_WM_NCLBUTTONUP()
+ON_WM_ERASEBKGND()
+ON_WM_CTLCOLOR()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_QUERYNEWPALETTE()
+ON_WM_PALETTECHANGED()
+ON_WM_HELPINFO()
+END_MESSAGE_MAP()
+
+CQORTabDlg::CQORTabDlg() : CDialog(IDD_QOR_MAIN) {
+    g_pQORTabDlg = this;
+}
+
+CQORTabDlg::~CQORTabDlg() {
+    StopStatusTimer();
+    m_Slots.DeleteAll();
+    if (g_pQORTabDlg == this)
+        g_pQORTabDlg = nullptr;
+}
+
+void CQORTabDlg::SetStatusInfo(const STATUSINFO* status) {
+    m_Records.TakeIn(status);
+}
+
+void CQORTabDlg::SetPortInfo(const PORTINFO* port) {
+    m_Records.TakeIn(port);
+}
+
+void CQORTabDlg::SnapshotStatus() {
+    m_PrevRecords.SnapshotOf(m_Records);
+}
+
+void CQORTabDlg::BuildHelpFilePath() {
+    char system[MAX_PATH] = {};
+    UINT length = ::GetSystemDirectoryA(system, MAX_PATH);
+    m_strHelpFile = CString(system, length < MAX_PATH ? static_cast<int>(length) : 0);
+    m_strHelpFile += "\\spool\\drivers\\x64\\3\\vqtrqor.chm";
+}
+
+int CQORTabDlg::DoCallback(int request, void* payload, int arg3, int arg4) {
+    static const char* const kRequestNames[] = {
+        "",          "CBGetStatus",       "CBSendFile",    "CBSendBytes",
+        "CBSendAlignment", "CBInstallCarts", "CBNotifyQORClosed", "CBOpenSession",
+        "CBCloseSession",  "CBCancelJob",    "CBResumeJob",       "CBResetChangeCount"};
+    CSpy spy;
+    spy.OutputData("QOR DoCallback");
+    if (request >= CBSendFile && request <= CBResetChangeCount) {
+        spy.OutputData(kRequestNames[request]);
+        switch (request) {
+        case CBSendFile:
+        case CBSendBytes:
+        case CBSendAlignment:
+        case CBInstallCarts:
+        case CBResetChangeCount:
+            spy.OutputData(request);
+            if (request == CBSendFile)
+                spy.OutputData(static_cast<const char*>(payload));
+            else if (request == CBSendBytes)
+                spy.OutputData(static_cast<const BYTE*>(payload), arg3);
+            else if (request == CBSendAlignment)
+                spy.OutputData(static_cast<const ALIGNINFO*>(payload));
+            else
+                spy.OutputData(static_cast<const INKINFO*>(payload));
+            spy.OutputData(arg3);
+            spy.OutputData(arg4);
+            break;
+        default:
+            break;
+        }
+    }
+    if (!m_pfnCallback) {
+        spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
+        spy.OutputData("QOR DoCallback refused: the host gave no callback");
+        spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
+        return 0;
+    }
+    int result = m_pfnCallback(request, payload, arg3, arg4);
+    if (request == CBGetStatus) {
+        // The host filled our records in place; its pointers are ours again from here on.
+        m_Records.TakeIn(&m_InfoStruct);
+        spy.OutputData("CBGetStatus");
+        spy.OutputData(request);
+        spy.OutputData(&m_InfoStruct);
+        spy.OutputData(arg3);
+        spy.OutputData(arg4);
+    }
+    return result;
+}
+
+void CQORTabDlg::Shutdown(int windowId) {
+    if (m_Slots.AnyOpenExcept(static_cast<WindowId>(windowId)))
+        return;
+    if (!m_pfnCallback)
+        return;
+    DoCallback(CBNotifyQORClosed, nullptr, 0, 0);
+    // This object is deleted here: nothing of it may be touched after this call.
+    if (theCQORTabDlg.get() == this)
+        CloseModule();
+}
+
+void CQORTabDlg::StartStatusTimer(int seconds) {
+    if (!HasMainWindow())
+        return;
+    UINT elapse = static_cast<UINT>(seconds) * 1000;
+    if (seconds == 10 && IsNetworkPort(m_PortInfo.dwPortType))
+        elapse = 60000;
+    if (SetTimer(kStatusTimer, elapse, &CQORTabDlg::StatusTimerProc))
+        m_uStatusTimerElapse = elapse;
+}
+
+void CQORTabDlg::StopStatusTimer() {
+    if (HasMainWindow())
+        KillTimer(kStatusTimer);
+    m_uStatusTimerElapse = 0;
+}
+
+void CALLBACK CQORTabDlg::StatusTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    // A timer routine runs straight from the host's loop: it takes the module's state itself.
+    CModuleStateScope state(QorModuleState());
+    try {
+        CQORTabDlg* main = g_pQORTabDlg;
+        if (!main || !main->HasMainWindow())
+            return;
+        main->SnapshotStatus();
+        main->DoCallback(CBGetStatus, &main->m_InfoStruct, 0, 0);
+        main->m_bBringToFront = 0;
+        CQORPageSheet* sheet = main->GetPageSheet();
+        int page = sheet ? sheet->GetActiveIndex() : 0;
+        main->ShowTopic(kTopicHome + page, &main->m_InfoStruct);
+        if (g_pQORTabDlg == main)
+            main->StartStatusTimer(10);
+    } catch (...) {
+        CSpy spy;
+        spy.OutputData("CQORTabDlg::StatusTimerProc() stopped by an error");
+    }
+}
+
+void CQORTabDlg::CloseMainWindow() {
+    DestroyWindow();
+    Shutdown(kPageSheet);
+}
+
+void CQORTabDlg::ShowHelpTopic(DWORD topic, HWND owner) {
+    UtilShowHelp(owner, m_strHelpFile, 1, topic, 0);
+}
+
+void CQORTabDlg::ShowHelp() {
+    CQORPageSheet* sheet = GetPageSheet();
+    int page = sheet ? sheet->GetActiveIndex() : 0;
+    if (page < 0 || page >= kPageCount)
+        page = 0;
+    ShowHelpTopic(kPageHelpTopics[page], sheet ? sheet->m_hWnd : nullptr);
+}
+
+void CQORTabDlg::UpdateSettingsChanged() {
+    m_bSettingsChanged = m_bBidiNew != m_bBidi;
+}
+
+void CQORTabDlg::SaveSettingsAndClose() {
+    WritePrinterSettings(TRUE);
+    CloseMainWindow();
+}
+
+void CQORTabDlg::RevertSettingsAndClose() {
+    WritePrinterSettings(FALSE);
+    CloseMainWindow();
+}
+
+// ---- The main window ----
+
+bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
+    if (!Create(IDD_QOR_MAIN, nullptr))
+        return false;
+    if (m_bBringToFront) {
+        m_bBringToFront = 0;
+        SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+    m_Palette.Create(IDR_PALETTE);
+    ModifyStyleEx(0, WS_EX_APPWINDOW);
+    HICON icon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_QOR));
+    SetIcon(icon, TRUE);
+    SetIcon(icon, FALSE);
+    CString title;
+    title.LoadString(IDS_MAIN_TITLE);
+    SetWindowText(title + " - " + m_strPrinterName);
+    LayoutSkin();
+    if (!CreatePageSheet())
+        return false;
+    CQORPageSheet* sheet = GetPageSheet();
+    sheet->m_bFeatureSelection = featureList > 0;
+    sheet->m_iFeatureSubItem = featureList;
+    for (int index = kPrinterFeaturesPage; index < kPageCount; ++index) {
+        sheet->ShowPageNumber(index);
+        if (CQORPage* shown = sheet->GetQorPage(index))
+            shown->Refresh();
+    }
+    InitNavigationButtons();
+    SelectPage(page);
+    if (page == kHomePage)
+        ShowNavigationToolTips(true, false);
+    if (sheet->m_bFeatureSelection)
+        SetTimer(kOneShotTimer, 750);
+    if (m_bAppProgress1 || m_bAppProgress2)
+        SetTimer(kOneShotTimer, 5000);
+    ShowWindow(SW_SHOW);
+    return true;
+}
+
+BOOL CQORTabDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // The Contact button is widened a little so that its text never touches its border.
+    TEXTMETRICA metrics{};
+    CClientDC dc(m_hWnd);
+    CSelectObject font(dc, GetFont());
+    ::GetTextMetricsA(dc, &metrics);
+    CWindow contact = GetDlgItem(IDC_NAV_CONTACT);
+    RECT rect = contact.GetWindowRect();
+    ScreenToClient(&rect);
+    contact.MoveWindow(rect.left, rect.top, rect.right - rect.left + metrics.tmAveCharWidth / 4,
+                       rect.bottom - rect.top);
+    return TRUE;
+}
+
+void CQORTabDlg::LayoutSkin() {
+    m_Background.LoadBitmap(IDB_MAIN_BACKGROUND);
+    SIZE skin = m_Background.GetSize();
+    if (skin.cx > 0) {
+        // The client area takes the skin's size below its title band.
+        RECT window{0, 0, skin.cx + kSkinOffsetX, skin.cy + kSkinOffsetY};
+        ::AdjustWindowRectEx(&window, static_cast<DWORD>(GetStyle()), FALSE,
+                             static_cast<DWORD>(GetExStyle()));
+        SetWindowPos(nullptr, 0, 0, window.right - window.left, window.bottom - window.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (int index = 0; index < kNavigationButtons; ++index)
+        GetDlgItem(kNavigation[index].control)
+            .MoveWindow(MAIN_NAV_LEFT + kSkinOffsetX,
+                        MAIN_NAV_TOP + kSkinOffsetY + index * MAIN_NAV_PITCH, MAIN_NAV_WIDTH,
+                        MAIN_NAV_HEIGHT);
+    m_Logo.Init(IDC_MAIN_LOGO, this, IDB_MAIN_LOGO);
+    m_Banner.Init(IDC_MAIN_BANNER, this, IDB_MAIN_BANNER);
+}
+
+bool CQORTabDlg::CreatePageSheet() {
+    RECT window = GetWindowRect();
+    RECT sheetRect{0, 0, window.right - window.left + kSheetMargin,
+                   window.bottom - window.top + kSheetMargin};
+    auto sheet = std::make_unique<CQORPageSheet>(sheetRect, m_strPrinterName, &m_InfoStruct, this);
+    CQORPageSheet* created = sheet.get();
+    m_Slots.Set(kPageSheet, std::move(sheet));
+    created->SetPageRect(RECT{MAIN_PAGE_HOLE_LEFT + kSkinOffsetX, MAIN_PAGE_HOLE_TOP + kSkinOffsetY,
+                              MAIN_PAGE_HOLE_RIGHT + kSkinOffsetX,
+                              MAIN_PAGE_HOLE_BOTTOM + kSkinOffsetY});
+    if (!created->CreateChild(this)) {
+        m_Slots.Delete(kPageSheet);
+        return false;
+    }
+    created->ModifyStyleEx(0, WS_EX_CONTROLPARENT);
+
+    // The sheet shows only through the skin's page hole: the skin's opaque pixels are cut out of
+    // the sheet's rectangle.
+    CRgn skin(CreateRegionFromBitmap(m_Background, kSkinKey));
+    CRgn shape;
+    shape.CreateRectRgn(0, 0, sheetRect.right + kRegionGrowRight,
+                        sheetRect.bottom + kRegionGrowBottom);
+    if (skin.IsValid() && shape.CombineRgn(skin, shape, RGN_XOR) != ERROR) {
+        shape.OffsetRgn(kSkinOffsetX, kSkinOffsetY);
+        // The window owns the region from here on.
+        ::SetWindowRgn(created->m_hWnd, shape.Detach(), TRUE);
+    }
+    return true;
+}
+
+void CQORTabDlg::InitNavigationButtons() {
+    bool inkTanks = m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS;
+    for (int index = 0; index < kNavigationButtons; ++index) {
+        const NavigationButton& button = kNavigation[index];
+        m_NavButtons[index].Init(button.control, this, button.up, button.down, button.hover);
+        CString tip;
+        tip.LoadString(index == kInkPage && inkTanks ? IDS_TIP_INK_TANKS : button.toolTip);
+        m_NavButtons[index].SetToolTip(tip, button.toolTipOffset.x, button.toolTipOffset.y);
+    }
+}
+
+void CQORTabDlg::RepositionToolTips() {
+    for (int index = 0; index < kNavigationButtons; ++index)
+        m_NavButtons[index].RepositionToolTip(kNavigation[index].toolTipOffset.x,
+                                              kNavigation[index].toolTipOffset.y);
+}
+
+void CQORTabDlg::ShowNavigationToolTips(bool show, bool includingHome) {
+    for (int index = includingHome ? 0 : 1; index < kNavigationButtons; ++index)
+        m_NavButtons[index].ShowToolTip(show);
+}
+
+void CQORTabDlg::SelectPage(int page) {
+    CQORPageSheet* sheet = GetPageSheet();
+    if (!sheet || page < 0 || page >= kPageCount)
+        return;
+    int previous = sheet->GetActiveIndex();
+    for (int index = 0; index < kNavigationButtons; ++index) {
+        CQORButton& button = m_NavButtons[index];
+        if (index == page) {
+            button.Lower();
+            button.ModifyStyle(0, WS_TABSTOP);
+        } else {
+            button.Raise();
+            button.ModifyStyle(WS_TABSTOP, 0);
+        }
+    }
+    if (previous >= 0 && previous < kNavigationButtons && previous != page) {
+        RECT rect = m_NavButtons[previous].GetWindowRect();
+        ScreenToClient(&rect);
+        InvalidateRect(&rect);
+    }
+    sheet->ShowPageNumber(page);
+}
+
+void CQORTabDlg::OnNavigate(UINT id) {
+    int page = static_cast<int>(id - IDC_NAV_HOME);
+    CQORPageSheet* sheet = GetPageSheet();
+    if (!sheet || sheet->GetActiveIndex() == page)
+        return;
+    ShowNavigationToolTips(false, true);
+    SelectPage(page);
+}
+
+void CQORTabDlg::OnClose() {
+    CloseMainWindow();
+}
+
+void CQORTabDlg::OnTimer(UINT_PTR id) {
+    if (id != kOneShotTimer)
+        return;
+    KillTimer(kOneShotTimer);
+    CQORPageSheet* sheet = GetPageSheet();
+    if (sheet && sheet->m_bFeatureSelection) {
+        auto* features = static_cast<CQORPrinterFeaturesPage*>(sheet->GetQorPage(kPrinterFeaturesPage));
+        if (features)
+            features->OpenFeatureList(sheet->m_iFeatureSubItem);
+    }
+}
+
+void CQORTabDlg::OnActivate(UINT state, HWND, BOOL) {
+    if (state == WA_INACTIVE)
+        StopStatusTimer();
+    else
+        StartStatusTimer(10);
+}
+
+void CQORTabDlg::OnSize(UINT type, int, int) {
+    if (type == SIZE_MINIMIZED)
+        StopStatusTimer();
+    else
+        StartStatusTimer(10);
+}
+
+void CQORTabDlg::OnMove(int, int) {
+    RepositionToolTips();
+    StartStatusTimer(10);
+}
+
+void CQORTabDlg::OnNcLButtonDown(UINT hitTest, POINT point) {
+    if (hitTest != HTCAPTION) {
+        Default();
+        return;
+    }
+    StopStatusTimer();
+    CQORPageSheet* sheet = GetPageSheet();
+    if (sheet && sheet->GetActiveIndex() == kHomePage && !m_bToolTipsHidden)
+        ShowNavigationToolTips(false, false);
+    m_bToolTipsHidden = 1;
+    RepositionToolTips();
+    // Moving the window by its caption runs the system's own loop; the tool tips come back
+    // when the button goes up.
+    PostMessage(WM_NCLBUTTONUP, hitTest, MAKELPARAM(point.x, point.y));
+    Default();
+}
+
+void CQORTabDlg::OnNcLButtonUp(UINT hitTest, POINT) {
+    if (hitTest == HTCAPTION) {
+        CQORPageSheet* sheet = GetPageSheet();
+        if (sheet && sheet->GetActiveIndex() == kHomePage)
+            ShowNavigationToolTips(true, false);
+        m_bToolTipsHidden = 0;
+    }
+    Default();
+}
+
+BOOL CQORTabDlg::OnEraseBkgnd(HDC dc) {
+    RECT client = GetClientRect();
+    CMemDC memory(dc, client);
+    m_Palette.Realize(memory);
+    CBrush base;
+    base.CreateSolidBrush(kSkinBase);
+    ::FillRect(memory, &client, base);
+    if (m_Background.IsValid())
+        DrawTransparentBitmap(memory, m_Background, kSkinOffsetX, kSkinOffsetY, kSkinKey);
+    m_Logo.Draw(memory);
+    m_Banner.Draw(memory);
+    return TRUE;
+}
+
+HBRUSH CQORTabDlg::OnCtlColor(HDC dc, HWND, UINT) {
+    ::SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+void CQORTabDlg::OnSysColorChange() {
+    Invalidate();
+}
+
+BOOL CQORTabDlg::OnQueryNewPalette() {
+    CClientDC dc(m_hWnd);
+    m_Palette.Realize(dc);
+    Invalidate();
+    return TRUE;
+}
+
+void CQORTabDlg::OnPaletteChanged(HWND changer) {
+    if (changer != m_hWnd && !::IsChild(m_hWnd, changer))
+        OnQueryNewPalette();
+}
+
+BOOL CQORTabDlg::OnHelpInfo(HELPINFO*) {
+    ShowHelp();
+    return TRUE;
+}
+
+BOOL CQORTabDlg::PreTranslateMessage(MSG* msg) {
+    // Enter presses the focused drawn button, as Space does.
+    if (IsKeyMessage(msg->message) && msg->wParam == VK_RETURN)
+        msg->wParam = VK_SPACE;
+    return CDialog::PreTranslateMessage(msg);
+}

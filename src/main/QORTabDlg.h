@@ -1,0 +1,154 @@
+// The module's one main object: the tabbed main window and the hub every page and wizard reaches
+// through g_pQORTabDlg: the printer, the host callback, the records, the settings and the slots.
+#pragma once
+
+#include "Dialog.h"
+#include "Gdi.h"
+#include "NvoProduct.h"
+#include "Palette256.h"
+#include "QorButton.h"
+#include "Registry.h"
+#include "TransStatic.h"
+#include "WindowSlots.h"
+#include "qor.h"
+#include "status/StatusRecords.h"
+
+#include <array>
+#include <memory>
+
+class CQORPageSheet;
+
+class CQORTabDlg : public CDialog {
+public:
+    CQORTabDlg();
+    ~CQORTabDlg() override;
+
+    // The first run of a topic: records, settings, then what the topic opens. Its result is the
+    // export's result.
+    int RunTopic(UINT templateId, CWnd* parent, const char* printerName, int topic,
+                 STATUSINFO* status, PORTINFO* port, QORCALLBACK callback);
+    void SetStatusInfo(const STATUSINFO* status);
+    void SetPortInfo(const PORTINFO* port);
+    void SnapshotStatus();
+    // A topic or a status update for the open module.
+    void ShowTopic(int topic, STATUSINFO* status);
+    // The printer choice behind QORChoosePrinter: a list of NUL-terminated names ended by an
+    // empty one.
+    int ChoosePrinter(const char* printerList);
+    int DoCallback(int request, void* payload, int arg3, int arg4);
+    // The shutdown check: when no other window of the module is open, tell the host and close the
+    // module (this object is deleted: the caller must not touch it afterwards).
+    void Shutdown(int windowId);
+    void StartStatusTimer(int seconds);
+    void StopStatusTimer();
+    // The status poll's period in milliseconds; 0 while it is stopped.
+    UINT GetStatusTimerElapse() const { return m_uStatusTimerElapse; }
+    // The status poll, run by timer 20 of the main window.
+    static void CALLBACK StatusTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
+
+    // Operations the pages call.
+    void CloseMainWindow();
+    void ShowHelp();
+    void ShowHelpTopic(DWORD topic, HWND owner = nullptr);
+    void SaveSettingsAndClose();
+    void RevertSettingsAndClose();
+    void UpdateSettingsChanged();
+
+    bool HasMainWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
+    // Whether the object holds a wizard or dialog of its own besides the main window.
+    bool HoldsSubWindows() const { return m_Slots.HoldsAnySubWindow(); }
+    CQORPageSheet* GetPageSheet() const { return m_Slots.GetAs<CQORPageSheet>(kPageSheet); }
+    const CString& GetHelpFilePath() const { return m_strHelpFile; }
+    void SelectPage(int index);
+
+    // The records (the host's, copied) and their snapshot.
+    StatusRecordSet m_Records;
+    StatusRecordSet m_PrevRecords;
+    STATUSINFO& m_InfoStruct = m_Records.info;
+    STATUSINFO& m_PrevInfoStruct = m_PrevRecords.info;
+    PORTINFO& m_PortInfo = m_Records.port;
+
+    WindowSlots m_Slots;
+
+    BOOL m_bInCartChange = 0;
+    BOOL m_bPromptNewCart1 = 0;
+    BOOL m_bPromptNewCart2 = 0;
+    BOOL m_bPromptAlignment = 0;
+    BOOL m_bPromptInstallAlignment = 0;
+    BOOL m_bPromptCartVerify = 0;
+    BOOL m_bCartTopicA = 0;
+    BOOL m_bCartTopicB = 0;
+    BOOL m_bJobCancelled = 0;
+    BOOL m_bSkipCartAlign = 0;
+    BOOL m_bSettingsChanged = 0;
+    BOOL m_bSoundOn = 1;
+    BOOL m_bBringToFront = 0;
+    BOOL m_bToolTipsHidden = 0;
+    BOOL m_bOfferApps = 0;
+    BOOL m_bSilentPostInstall = 0;
+    BOOL m_bPostInstallCheck = 0;
+    bool m_bAppProgress1 = false;
+    bool m_bAppProgress2 = false;
+
+    CString m_strPrinterName;
+    QORCALLBACK m_pfnCallback = nullptr;
+    CRegistry m_Registry;
+    NvoProduct m_Product;
+
+    // Printer settings from the registry, and the Advanced page's edited copies.
+    BOOL m_bBidi = 1;
+    BOOL m_bBidiNew = 1;
+    BOOL m_bDOSPrinting = 0;
+    BOOL m_bDOSPrintingNew = 0;
+    BOOL m_bShowNetworkErrors = 0;
+    BOOL m_bEnableP2P = 1;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override { CloseMainWindow(); }
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    void OnNavigate(UINT id);
+    void OnClose();
+    void OnTimer(UINT_PTR id);
+    void OnActivate(UINT state, HWND other, BOOL minimized);
+    void OnSize(UINT type, int cx, int cy);
+    void OnMove(int x, int y);
+    void OnNcLButtonDown(UINT hitTest, POINT point);
+    void OnNcLButtonUp(UINT hitTest, POINT point);
+    BOOL OnEraseBkgnd(HDC dc);
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlColor);
+    void OnSysColorChange();
+    BOOL OnQueryNewPalette();
+    void OnPaletteChanged(HWND changer);
+    BOOL OnHelpInfo(HELPINFO* info);
+    DECLARE_MESSAGE_MAP()
+
+private:
+
+    bool CreateMainWindow(int page, int featureList);
+    void BuildHelpFilePath();
+    void ReadPrinterSettings();
+    void WritePrinterSettings(BOOL save);
+    BOOL IsSoundOn();
+    int RunMainWindowTopic(int topic);
+    int RunHelpTopic(DWORD helpTopic);
+    void LayoutSkin();
+    bool CreatePageSheet();
+    void InitNavigationButtons();
+    void RepositionToolTips();
+    void ShowNavigationToolTips(bool show, bool includingHome);
+
+    static constexpr int kNavigationButtons = 6;
+    std::array<CQORButton, kNavigationButtons> m_NavButtons;
+    CTransStaticBmp m_Logo;
+    CTransStaticBmp m_Banner;
+    CPalette256 m_Palette;
+    CBitmap m_Background;
+    CString m_strHelpFile;
+    UINT m_uStatusTimerElapse = 0;
+};
+
+// The one main object, as every page and wizard sees it.
+extern CQORTabDlg* g_pQORTabDlg;

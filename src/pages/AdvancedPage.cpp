@@ -1,0 +1,5 @@
+#include "AdvancedPage.h"
+
+#include "resource.h"
+
+CQORAdvancedPage::CQORAdvancedPage() : CQORPage(IDD_PAGE_ADVANCED) {}

@@ -1,0 +1,5 @@
+#include "TroubleshootingPage.h"
+
+#include "resource.h"
+
+CQORTroubleshootingPage::CQORTroubleshootingPage() : CQORPage(IDD_PAGE_TROUBLESHOOTING) {}

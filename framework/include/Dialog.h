@@ -21,6 +21,7 @@ public:
 
     UINT GetTemplateId() const { return m_templateId; }
     void SetTemplate(const DLGTEMPLATE* dialogTemplate) { m_indirectTemplate = dialogTemplate; }
+    const DLGTEMPLATE* GetTemplate() const { return m_indirectTemplate; }
     // Dialog units to pixels with this dialog's font.
     void MapDialogRect(RECT* rect) const { ::MapDialogRect(m_hWnd, rect); }
     void NextDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 0, FALSE); }

@@ -303,6 +303,12 @@ void CQORTabDlg::LayoutSkin() {
             .MoveWindow(MAIN_NAV_LEFT + kSkinOffsetX,
                         MAIN_NAV_TOP + kSkinOffsetY + index * MAIN_NAV_PITCH, MAIN_NAV_WIDTH,
                         MAIN_NAV_HEIGHT);
+    GetDlgItem(IDC_MAIN_LOGO)
+        .MoveWindow(MAIN_LOGO_LEFT + kSkinOffsetX, MAIN_LOGO_TOP + kSkinOffsetY, MAIN_LOGO_WIDTH,
+                    MAIN_LOGO_HEIGHT);
+    GetDlgItem(IDC_MAIN_BANNER)
+        .MoveWindow(MAIN_BANNER_LEFT + kSkinOffsetX, MAIN_BANNER_TOP + kSkinOffsetY,
+                    MAIN_BANNER_WIDTH, MAIN_BANNER_HEIGHT);
     m_Logo.Init(IDC_MAIN_LOGO, this, IDB_MAIN_LOGO);
     m_Banner.Init(IDC_MAIN_BANNER, this, IDB_MAIN_BANNER);
 }

@@ -188,9 +188,11 @@ TEST_F(ShippedOptions, DescribeATwoCartridgeUsbPrinter) {
 }
 
 TEST_F(ShippedOptions, NoWebLinkIsHidden) {
-    for (const char* key : kModuleOptions)
-        if (std::string_view(key).ends_with("_URL_OVERRIDE"))
+    for (const char* key : kModuleOptions) {
+        if (std::string_view(key).ends_with("_URL_OVERRIDE")) {
             EXPECT_TRUE(m_product.CompareSetting(key, "0")) << key;
+        }
+    }
 }
 
 TEST_F(ShippedOptions, QualityAdviceOptionsAreNumbers) {

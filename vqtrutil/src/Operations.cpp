@@ -1,0 +1,164 @@
+#include "Operations.h"
+
+#include "CSpy.h"
+#include "Environment.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <shellapi.h>
+#include <string>
+
+namespace {
+
+std::atomic<VqtrUiHandler> g_uiHandler{nullptr};
+
+bool IsLocaleText(const std::string& text) {
+    return text.size() == 8 &&
+           text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+}
+
+// Copies text into a buffer of size characters, cutting it to fit.
+void CopyCut(const std::string& text, char* buffer, int size) {
+    if (!buffer || size <= 0)
+        return;
+    const size_t length = std::min(text.size(), static_cast<size_t>(size - 1));
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+std::string LanguageName(LCID locale) {
+    char name[128] = "";
+    if (!GetLocaleInfoA(locale, LOCALE_SENGLANGUAGE, name, sizeof name))
+        return {};
+    return name;
+}
+
+bool FileExists(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// The help viewer is not in the import libraries; it is looked up once and stays loaded for the
+// life of the process, because the windows it opens outlive the call that opened them.
+HtmlHelpFunction HtmlHelp() {
+    static const HtmlHelpFunction function = [] {
+        const HMODULE viewer = LoadLibraryA("hhctrl.ocx");
+        return viewer ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(viewer, "HtmlHelpA"))
+                      : nullptr;
+    }();
+    return function;
+}
+
+void LogError(const char* text) {
+    CSpy spy;
+    spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
+    spy.OutputData(text);
+    spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
+}
+
+} // namespace
+
+extern "C" void VqtrSetUiHandler(VqtrUiHandler handler) {
+    CSpy spy;
+    spy.OutputData(handler ? "VqtrSetUiHandler() handler set" : "VqtrSetUiHandler() cleared");
+    g_uiHandler = handler;
+}
+
+int UtilGetLocaleText(char* localeText, int localeSize, char* secondValue, int secondSize) {
+    CSpy spy;
+    spy.OutputData("UtilGetLocaleText()");
+    std::string text = vqtr::util::ReadEnvironment("VQTR_LOCALE");
+    if (!text.empty() && !IsLocaleText(text)) {
+        LogError("VQTR_LOCALE is not eight hexadecimal digits; the user's locale stands");
+        text.clear();
+    }
+    if (text.empty()) {
+        char own[16];
+        std::snprintf(own, sizeof own, "%08lX", static_cast<unsigned long>(GetUserDefaultLCID()));
+        text = own;
+    }
+    const LCID locale = MAKELCID(LANGIDFROMLCID(std::stoul(text, nullptr, 16)), SORT_DEFAULT);
+    CopyCut(LanguageName(locale), secondValue, secondSize);
+    spy.OutputData(text.c_str());
+    if (!localeText || localeSize < static_cast<int>(text.size()) + 1) {
+        LogError("UtilGetLocaleText() has no room for the locale text");
+        CopyCut({}, localeText, localeSize);
+        return 0;
+    }
+    CopyCut(text, localeText, localeSize);
+    return static_cast<int>(text.size());
+}
+
+int UtilMessageBox(HWND owner, const char* text, const char* caption, UINT style) {
+    CSpy spy;
+    spy.OutputData("UtilMessageBox()");
+    spy.OutputData(text);
+    spy.OutputData(caption);
+    spy.OutputData(style);
+    if (!text)
+        text = "";
+    int result = 0;
+    if (const VqtrUiHandler handler = g_uiHandler)
+        result = handler(VQTR_UI_MESSAGE_BOX, text, caption, style, 0);
+    else
+        result = MessageBoxA(owner, text, caption, style);
+    spy.OutputData(result);
+    return result;
+}
+
+BOOL UtilIsDeviceInstalling() {
+    const std::string marker = vqtr::util::ReadEnvironment("VQTR_DEVICE_INSTALL");
+    const BOOL installing = !marker.empty() && FileExists(marker.c_str());
+    CSpy spy;
+    spy.OutputData(installing ? "UtilIsDeviceInstalling() yes" : "UtilIsDeviceInstalling() no");
+    return installing;
+}
+
+void UtilShowHelp(HWND owner, const char* helpFile, UINT command, DWORD topic, DWORD) {
+    CSpy spy;
+    spy.OutputData("UtilShowHelp()");
+    spy.OutputData(helpFile);
+    spy.OutputData(command);
+    spy.OutputData(topic);
+    if (!helpFile) {
+        LogError("UtilShowHelp() without a help file");
+        return;
+    }
+    if (const VqtrUiHandler handler = g_uiHandler) {
+        handler(VQTR_UI_HELP, helpFile, nullptr, topic, command);
+        return;
+    }
+    if (!FileExists(helpFile)) {
+        LogError("UtilShowHelp() the help file does not exist");
+        return;
+    }
+    if (const HtmlHelpFunction show = HtmlHelp())
+        show(owner, helpFile, command, topic);
+    else
+        LogError("UtilShowHelp() the help viewer cannot be loaded");
+}
+
+void UtilShellOpen(HWND owner, const char* target, const char* verb, int show) {
+    CSpy spy;
+    spy.OutputData("UtilShellOpen()");
+    spy.OutputData(target);
+    spy.OutputData(verb);
+    spy.OutputData(show);
+    if (!target || !*target) {
+        LogError("UtilShellOpen() without a target");
+        return;
+    }
+    if (const VqtrUiHandler handler = g_uiHandler) {
+        handler(VQTR_UI_SHELL_OPEN, target, verb, static_cast<unsigned>(show), 0);
+        return;
+    }
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(owner, verb, target, nullptr, nullptr, show));
+    if (result <= 32) {
+        spy.OutputData("UtilShellOpen() ShellExecute failed:");
+        spy.OutputData(static_cast<int>(result));
+    }
+}

@@ -47,8 +47,7 @@ private:
             auto hwnd = reinterpret_cast<HWND>(wParam);
             char className[32] = "";
             ::GetClassNameA(hwnd, className, sizeof(className));
-            if (lstrcmpA(className, "#32770") == 0 && !(create->lpcs->style & WS_CHILD) &&
-                Action())
+            if (lstrcmpA(className, "#32770") == 0 && !(create->lpcs->style & WS_CHILD) && Action())
                 Action()(hwnd);
         }
         return ::CallNextHookEx(nullptr, code, wParam, lParam);

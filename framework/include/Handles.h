@@ -57,8 +57,10 @@ struct RegistryKeyTraits {
     static HKEY Empty() { return nullptr; }
     // Predefined root keys are never closed by a holder that happens to carry one.
     static bool IsValid(HKEY key) {
-        return key && !(reinterpret_cast<ULONG_PTR>(key) >= 0x80000000u &&
-                        reinterpret_cast<ULONG_PTR>(key) <= 0x800000FFu);
+        // The root keys are small negative numbers, sign-extended in 64-bit processes.
+        auto value = reinterpret_cast<ULONG_PTR>(key);
+        auto firstRoot = reinterpret_cast<ULONG_PTR>(HKEY_CLASSES_ROOT);
+        return key && !(value >= firstRoot && value <= firstRoot + 0xFF);
     }
     static void Release(HKEY key) { ::RegCloseKey(key); }
 };

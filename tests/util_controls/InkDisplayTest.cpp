@@ -46,9 +46,9 @@ const IdCase kIds[] = {
 
 // The answers of every by-position question for the id at (type, position).
 std::vector<BOOL> AnswersAt(const CGUIInkDisplay& display, int type, int position) {
-    return {display.IsItBlack(type, position),   display.IsItCMY(type, position),
-            display.IsItKCM(type, position),     display.IsItALTCMY(type, position),
-            display.IsItValid(type, position),   display.IsItInvalid(type, position),
+    return {display.IsItBlack(type, position),  display.IsItCMY(type, position),
+            display.IsItKCM(type, position),    display.IsItALTCMY(type, position),
+            display.IsItValid(type, position),  display.IsItInvalid(type, position),
             display.IsItMissing(type, position)};
 }
 
@@ -94,8 +94,8 @@ TEST(InkDisplayIds, EachPositionReadsItsOwnField) {
         DWORD other = c.kcm ? 48u : 112u;
         for (int type : types) {
             for (int position : positions) {
-                SCOPED_TRACE(testing::Message() << "id " << c.id << " type " << type
-                                                << " position " << position);
+                SCOPED_TRACE(testing::Message()
+                             << "id " << c.id << " type " << type << " position " << position);
                 INKINFO ink = Carrier(QOR_CARRIER_DUAL, other, other);
                 Field(ink, type, position) = c.id;
                 CGUIInkDisplay display(&ink);
@@ -143,7 +143,8 @@ TEST(InkDisplayIds, WithoutRecordOrWithOddArgumentsEveryQuestionIsNo) {
 
     INKINFO ink = Carrier(QOR_CARRIER_DUAL, 32, 32);
     CGUIInkDisplay display(&ink);
-    for (auto [type, position] : {std::pair{2, LEFT}, {-1, RIGHT}, {LOGICAL, 2}, {PHYSICAL, -1}})
+    const std::pair<int, int> odd[] = {{2, LEFT}, {-1, RIGHT}, {LOGICAL, 2}, {PHYSICAL, -1}};
+    for (auto [type, position] : odd)
         EXPECT_EQ(AnswersAt(display, type, position), std::vector<BOOL>(7, FALSE));
     EXPECT_FALSE(display.AreAnyMissing(5));
 }
@@ -154,17 +155,17 @@ TEST(InkDisplayCarrier, PlacementQuestions) {
         BOOL wrongLeft, wrongRight, swapped, anyMissing, anyKcm;
     };
     const Case cases[] = {
-        {80, 48, 0, 0, 0, 0, 0},    // the normal fitting
-        {128, 112, 0, 0, 0, 0, 1},  // alternative colour and photo
-        {48, 80, 1, 1, 1, 0, 0},    // swapped
-        {112, 143, 1, 1, 1, 0, 1},  // photo left, alternative colour right
-        {48, 48, 1, 0, 0, 0, 0},    // black in both
-        {80, 96, 0, 1, 0, 0, 0},    // colour in both
-        {32, 48, 0, 0, 0, 1, 0},    // left missing
-        {80, 32, 0, 0, 0, 1, 0},    // right missing
-        {112, 32, 1, 0, 0, 1, 1},   // photo on the left, right missing
-        {32, 80, 0, 1, 0, 1, 0},    // colour on the right
-        {16, 999, 0, 0, 0, 0, 0},   // invalid cartridges belong nowhere
+        {80, 48, 0, 0, 0, 0, 0},   // the normal fitting
+        {128, 112, 0, 0, 0, 0, 1}, // alternative colour and photo
+        {48, 80, 1, 1, 1, 0, 0},   // swapped
+        {112, 143, 1, 1, 1, 0, 1}, // photo left, alternative colour right
+        {48, 48, 1, 0, 0, 0, 0},   // black in both
+        {80, 96, 0, 1, 0, 0, 0},   // colour in both
+        {32, 48, 0, 0, 0, 1, 0},   // left missing
+        {80, 32, 0, 0, 0, 1, 0},   // right missing
+        {112, 32, 1, 0, 0, 1, 1},  // photo on the left, right missing
+        {32, 80, 0, 1, 0, 1, 0},   // colour on the right
+        {16, 999, 0, 0, 0, 0, 0},  // invalid cartridges belong nowhere
         {999, 127, 0, 0, 0, 0, 1},
     };
     for (const Case& c : cases) {
@@ -193,11 +194,11 @@ TEST(InkDisplayCarrier, AlignmentRequests) {
         BOOL force, optional;
     };
     const Case cases[] = {
-        {QOR_CARRIER_DUAL, 0, 0, 0, 0},   {QOR_CARRIER_DUAL, 1, 0, 1, 0},
-        {QOR_CARRIER_DUAL, 0, 1, 1, 0},   {QOR_CARRIER_DUAL, 2, 0, 0, 1},
-        {QOR_CARRIER_DUAL, 0, 2, 0, 1},   {QOR_CARRIER_DUAL, 1, 2, 1, 1},
-        {QOR_CARRIER_DUAL, 3, 7, 0, 0},   {QOR_CARRIER_DUAL, 0xFFFFFFFF, 0, 0, 0},
-        {QOR_CARRIER_SINGLE, 1, 2, 1, 0}, {QOR_CARRIER_SINGLE, 0, 1, 0, 0},
+        {QOR_CARRIER_DUAL, 0, 0, 0, 0},      {QOR_CARRIER_DUAL, 1, 0, 1, 0},
+        {QOR_CARRIER_DUAL, 0, 1, 1, 0},      {QOR_CARRIER_DUAL, 2, 0, 0, 1},
+        {QOR_CARRIER_DUAL, 0, 2, 0, 1},      {QOR_CARRIER_DUAL, 1, 2, 1, 1},
+        {QOR_CARRIER_DUAL, 3, 7, 0, 0},      {QOR_CARRIER_DUAL, 0xFFFFFFFF, 0, 0, 0},
+        {QOR_CARRIER_SINGLE, 1, 2, 1, 0},    {QOR_CARRIER_SINGLE, 0, 1, 0, 0},
         {QOR_CARRIER_INK_TANKS, 0, 2, 0, 1},
     };
     for (const Case& c : cases) {
@@ -229,9 +230,10 @@ TEST(InkTankGeometry, FillFollowsTheClampedLevel) {
         LONG top;
     };
     const Case cases[] = {
-        {0, 120},  {1, 119},        {50, 70},    {99, 21},   {100, 20},
-        {-5, 120}, {INT_MIN, 120},  {101, 20},   {QOR_NEW_CARTRIDGE_MARKER, 20},
-        {INT_MAX, 20}, {LLONG_MIN, 120}, {LLONG_MAX, 20},
+        {0, 120},       {1, 119},         {50, 70},
+        {99, 21},       {100, 20},        {-5, 120},
+        {INT_MIN, 120}, {101, 20},        {QOR_NEW_CARTRIDGE_MARKER, 20},
+        {INT_MAX, 20},  {LLONG_MIN, 120}, {LLONG_MAX, 20},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.level);
@@ -247,8 +249,8 @@ TEST(InkTankGeometry, FillFollowsTheClampedLevel) {
 }
 
 TEST(InkTankGeometry, LayoutStaysInsideTheControl) {
-    const RECT controls[] = {{0, 0, 40, 80}, {5, 5, 6, 6}, {0, 0, 0, 0}, {10, 10, 0, 0},
-                             {0, 0, 300, 20}};
+    const RECT controls[] = {
+        {0, 0, 40, 80}, {5, 5, 6, 6}, {0, 0, 0, 0}, {10, 10, 0, 0}, {0, 0, 300, 20}};
     for (const RECT& control : controls) {
         for (bool caption : {true, false}) {
             RECT body{};
@@ -258,9 +260,14 @@ TEST(InkTankGeometry, LayoutStaysInsideTheControl) {
             EXPECT_LE(body.top, body.bottom);
             EXPECT_GE(body.left, std::min(control.left, control.right));
             EXPECT_LE(body.right, std::max(control.left, control.right));
-            EXPECT_LE(body.bottom, text.top == text.bottom ? control.bottom : text.top);
-            if (!caption)
+            EXPECT_GE(body.top, std::min(control.top, control.bottom));
+            EXPECT_LE(body.bottom, std::max(control.top, control.bottom));
+            if (text.bottom > text.top) {
+                EXPECT_LE(body.bottom, text.top);
+            }
+            if (!caption) {
                 EXPECT_EQ(text.top, text.bottom);
+            }
         }
     }
 }

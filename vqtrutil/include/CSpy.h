@@ -1,6 +1,7 @@
 // The debug log. Every function of note makes a CSpy and writes one entry per value:
 //
-//   text            as it stands ("(null)" for a null pointer)
+//   text            as it stands ("(null)" for a null pointer); a text with line breaks
+//                   therefore spans lines
 //   number          in decimal
 //   record          on one line, every field by its name in qor.h:
 //                     PORTINFO{dwPortType=2, dwPortValue1=0, dwPortValue2=0}

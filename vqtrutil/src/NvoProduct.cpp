@@ -81,10 +81,9 @@ std::string FullPath(const std::string& path) {
 }
 
 std::string OptionsFilePath() {
-    std::string path = vqtr::util::ReadEnvironment("VQTR_OPTIONS");
-    if (path.empty())
-        path = vqtr::util::LibraryFolder() + "vqtrprod.ini";
-    return FullPath(path);
+    static const std::string defaultPath = vqtr::util::LibraryFolder() + "vqtrprod.ini";
+    const std::string named = vqtr::util::ReadEnvironment("VQTR_OPTIONS");
+    return named.empty() ? defaultPath : FullPath(named);
 }
 
 FileVersion CurrentVersion() {
@@ -171,7 +170,8 @@ private:
         else if (auto section = ReadSection(version.path))
             m_options = Parse(*section);
         else
-            LogError("NvoProduct: the options file has no [Options] section:", version.path);
+            LogError("NvoProduct: the options file cannot be read or has no [Options] section:",
+                     version.path);
         m_version = std::move(version);
     }
 

@@ -3,6 +3,7 @@
 #include "CSpy.h"
 #include "Environment.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstring>

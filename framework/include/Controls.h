@@ -23,6 +23,7 @@ VQTRG_API void AfxInitCommonControls();
 class VQTRG_API CButton : public CWindow {
 public:
     CButton(HWND hwnd = nullptr) : CWindow(hwnd) {}
+    CButton(const CWindow& window) : CWindow(window) {}
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int check) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
     UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
@@ -49,6 +50,7 @@ public:
 class VQTRG_API CStatic : public CWindow {
 public:
     CStatic(HWND hwnd = nullptr) : CWindow(hwnd) {}
+    CStatic(const CWindow& window) : CWindow(window) {}
     // The static needs SS_BITMAP (SS_ICON) to show what it is given.
     HBITMAP SetBitmap(HBITMAP bitmap) const {
         return reinterpret_cast<HBITMAP>(
@@ -66,6 +68,7 @@ public:
 class VQTRG_API CEdit : public CWindow {
 public:
     CEdit(HWND hwnd = nullptr) : CWindow(hwnd) {}
+    CEdit(const CWindow& window) : CWindow(window) {}
     void LimitText(int maxChars = 0) const {
         SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(maxChars));
     }
@@ -101,6 +104,7 @@ public:
 class VQTRG_API CComboBox : public CWindow {
 public:
     CComboBox(HWND hwnd = nullptr) : CWindow(hwnd) {}
+    CComboBox(const CWindow& window) : CWindow(window) {}
     int AddString(const char* text) const {
         return vqtr::detail::SendText(*this, CB_ADDSTRING, 0, text);
     }
@@ -150,6 +154,7 @@ public:
 class VQTRG_API CListBox : public CWindow {
 public:
     CListBox(HWND hwnd = nullptr) : CWindow(hwnd) {}
+    CListBox(const CWindow& window) : CWindow(window) {}
     int AddString(const char* text) const {
         return vqtr::detail::SendText(*this, LB_ADDSTRING, 0, text);
     }
@@ -193,6 +198,7 @@ public:
 class VQTRG_API CSpinButtonCtrl : public CWindow {
 public:
     CSpinButtonCtrl(HWND hwnd = nullptr) : CWindow(hwnd) {}
+    CSpinButtonCtrl(const CWindow& window) : CWindow(window) {}
     void SetRange32(int lower, int upper) const {
         SendMessage(UDM_SETRANGE32, static_cast<WPARAM>(lower), upper);
     }

@@ -43,6 +43,12 @@ TEST_F(DebugLog, TextAndNumbersOneLineEach) {
                      "", "-42", "7", "-3", "4294967295", "1"}));
 }
 
+TEST_F(DebugLog, AnErrorStandsBetweenLinesOfExclamationMarks) {
+    const std::string frame(55, '!');
+    EXPECT_EQ(LinesOf([](const CSpy& spy) { spy.OutputError("The cartridge id is invalid"); }),
+              (Lines{frame, "The cartridge id is invalid", frame}));
+}
+
 TEST_F(DebugLog, ByteBuffersInHexadecimal) {
     const BYTE bytes[] = {0x1B, 0x2A, 0x00, 0xFF};
     struct Case {

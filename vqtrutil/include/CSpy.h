@@ -41,4 +41,7 @@ public:
     void OutputData(const ALIGNINFO* align) const;
     void OutputData(const PORTINFO* port) const;
     void OutputData(const BYTE* data, int length) const;
+
+    // An error: the text between two lines of 55 '!' characters (three entries).
+    void OutputError(const char* text) const;
 };

@@ -231,3 +231,10 @@ void CSpy::OutputData(const PORTINFO* port) const {
 void CSpy::OutputData(const BYTE* data, int length) const {
     WriteEntry(FormatBytes(data, length));
 }
+
+void CSpy::OutputError(const char* text) const {
+    const std::string frame(55, '!');
+    WriteEntry(frame);
+    OutputData(text);
+    WriteEntry(frame);
+}

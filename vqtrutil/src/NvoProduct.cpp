@@ -99,14 +99,6 @@ FileVersion CurrentVersion() {
     return version;
 }
 
-void LogError(const char* what, const std::string& path) {
-    CSpy spy;
-    spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
-    spy.OutputData(what);
-    spy.OutputData(path.c_str());
-    spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
-}
-
 // The [Options] section as "key=value" strings, or nothing when the file has no such section.
 std::optional<std::vector<char>> ReadSection(const std::string& path) {
     std::vector<char> buffer(16 * 1024);
@@ -165,13 +157,15 @@ private:
         if (m_version && *m_version == version)
             return;
         m_options.clear();
+        const char* problem = nullptr;
         if (!version.exists)
-            LogError("NvoProduct: the options file cannot be found:", version.path);
+            problem = " cannot be found";
         else if (auto section = ReadSection(version.path))
             m_options = Parse(*section);
         else
-            LogError("NvoProduct: the options file cannot be read or has no [Options] section:",
-                     version.path);
+            problem = " cannot be read or has no [Options] section";
+        if (problem)
+            CSpy().OutputError(("NvoProduct: the options file " + version.path + problem).c_str());
         m_version = std::move(version);
     }
 

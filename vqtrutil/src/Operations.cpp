@@ -53,13 +53,6 @@ HtmlHelpFunction HtmlHelp() {
     return function;
 }
 
-void LogError(const char* text) {
-    CSpy spy;
-    spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
-    spy.OutputData(text);
-    spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
-}
-
 } // namespace
 
 extern "C" void VqtrSetUiHandler(VqtrUiHandler handler) {
@@ -73,7 +66,7 @@ int UtilGetLocaleText(char* localeText, int localeSize, char* secondValue, int s
     spy.OutputData("UtilGetLocaleText()");
     std::string text = vqtr::util::ReadEnvironment("VQTR_LOCALE");
     if (!text.empty() && !IsLocaleText(text)) {
-        LogError("VQTR_LOCALE is not eight hexadecimal digits; the user's locale stands");
+        spy.OutputError("VQTR_LOCALE is not eight hexadecimal digits; the user's locale stands");
         text.clear();
     }
     if (text.empty()) {
@@ -85,7 +78,7 @@ int UtilGetLocaleText(char* localeText, int localeSize, char* secondValue, int s
     CopyCut(LanguageName(locale), secondValue, secondSize);
     spy.OutputData(text.c_str());
     if (!localeText || localeSize < static_cast<int>(text.size()) + 1) {
-        LogError("UtilGetLocaleText() has no room for the locale text");
+        spy.OutputError("UtilGetLocaleText() has no room for the locale text");
         CopyCut({}, localeText, localeSize);
         return 0;
     }
@@ -125,7 +118,7 @@ void UtilShowHelp(HWND owner, const char* helpFile, UINT command, DWORD topic, D
     spy.OutputData(command);
     spy.OutputData(topic);
     if (!helpFile) {
-        LogError("UtilShowHelp() without a help file");
+        spy.OutputError("UtilShowHelp() without a help file");
         return;
     }
     if (const VqtrUiHandler handler = g_uiHandler) {
@@ -133,13 +126,13 @@ void UtilShowHelp(HWND owner, const char* helpFile, UINT command, DWORD topic, D
         return;
     }
     if (!FileExists(helpFile)) {
-        LogError("UtilShowHelp() the help file does not exist");
+        spy.OutputError("UtilShowHelp() the help file does not exist");
         return;
     }
     if (const HtmlHelpFunction show = HtmlHelp())
         show(owner, helpFile, command, topic);
     else
-        LogError("UtilShowHelp() the help viewer cannot be loaded");
+        spy.OutputError("UtilShowHelp() the help viewer cannot be loaded");
 }
 
 void UtilShellOpen(HWND owner, const char* target, const char* verb, int show) {
@@ -149,7 +142,7 @@ void UtilShellOpen(HWND owner, const char* target, const char* verb, int show) {
     spy.OutputData(verb);
     spy.OutputData(show);
     if (!target || !*target) {
-        LogError("UtilShellOpen() without a target");
+        spy.OutputError("UtilShellOpen() without a target");
         return;
     }
     if (const VqtrUiHandler handler = g_uiHandler) {

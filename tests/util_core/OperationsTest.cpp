@@ -144,6 +144,13 @@ TEST(LocaleText, TheVariableStandsForTheUsersLocale) {
     EXPECT_STREQ(language, "Japanese");
 }
 
+TEST(LocaleText, AnOverrideIsWrittenInUpperCase) {
+    ScopedEnvironment spanish("VQTR_LOCALE", "00000c0a");
+    char locale[9] = "";
+    EXPECT_EQ(UtilGetLocaleText(locale, sizeof locale, nullptr, 0), 8);
+    EXPECT_STREQ(locale, "00000C0A");
+}
+
 TEST(LocaleText, WithoutAValidOverrideTheUsersLocale) {
     char expected[16];
     snprintf(expected, sizeof expected, "%08lX", static_cast<unsigned long>(GetUserDefaultLCID()));

@@ -22,9 +22,9 @@ extern "C" VQTRUTIL_API void VqtrSetUiHandler(VqtrUiHandler handler);
 
 // Operation 1: the user's locale as eight upper-case hexadecimal digits ("00000409") into
 // localeText, and the English name of its language ("English") into secondValue when that is
-// given. The environment variable VQTR_LOCALE, when it holds eight hexadecimal digits, stands in
-// for the user's locale. Returns the number of characters of the locale text, or 0 when
-// localeText is null or shorter than 9 characters. A second value that does not fit is cut.
+// given. The environment variable VQTR_LOCALE, when it holds eight hexadecimal digits (in either
+// case), stands in for the user's locale. Returns the number of characters of the locale text, or 0
+// when localeText is null or shorter than 9 characters. A second value that does not fit is cut.
 VQTRUTIL_API int UtilGetLocaleText(char* localeText, int localeSize, char* secondValue,
                                    int secondSize);
 

@@ -69,6 +69,9 @@ int UtilGetLocaleText(char* localeText, int localeSize, char* secondValue, int s
         spy.OutputError("VQTR_LOCALE is not eight hexadecimal digits; the user's locale stands");
         text.clear();
     }
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
     if (text.empty()) {
         char own[16];
         std::snprintf(own, sizeof own, "%08lX", static_cast<unsigned long>(GetUserDefaultLCID()));

@@ -11,6 +11,7 @@
 #include <Gdi.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -211,6 +212,41 @@ private:
             {kind, text ? text : "(null)", caption ? caption : "(null)", number, command});
         return IDOK;
     }
+};
+
+// Calls action with each dialog window of this thread as it is activated (a modal dialog: while
+// its WM_INITDIALOG runs, before its loop), so that a test can post the steps of a modal run.
+class CDialogActivationHook {
+public:
+    explicit CDialogActivationHook(std::function<void(HWND)> action) {
+        Action() = std::move(action);
+        m_hook = ::SetWindowsHookExA(WH_CBT, &CDialogActivationHook::Proc, nullptr,
+                                     ::GetCurrentThreadId());
+    }
+    ~CDialogActivationHook() {
+        ::UnhookWindowsHookEx(m_hook);
+        Action() = nullptr;
+    }
+    CDialogActivationHook(const CDialogActivationHook&) = delete;
+    CDialogActivationHook& operator=(const CDialogActivationHook&) = delete;
+
+private:
+    static std::function<void(HWND)>& Action() {
+        static std::function<void(HWND)> action;
+        return action;
+    }
+    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_ACTIVATE && Action()) {
+            auto hwnd = reinterpret_cast<HWND>(wParam);
+            char className[32] = "";
+            ::GetClassNameA(hwnd, className, sizeof(className));
+            if (lstrcmpA(className, "#32770") == 0)
+                Action()(hwnd);
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HHOOK m_hook;
 };
 
 } // namespace controls_test

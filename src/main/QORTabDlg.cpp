@@ -1,6 +1,7 @@
 #include "QORTabDlg.h"
 
 #include "CSpy.h"
+#include "MemDC.h"
 #include "Operations.h"
 #include "QORPageSheet.h"
 #include "host/QorModule.h"
@@ -81,6 +82,10 @@ CQORTabDlg::~CQORTabDlg() {
     m_Slots.DeleteAll();
     if (g_pQORTabDlg == this)
         g_pQORTabDlg = nullptr;
+}
+
+CQORPageSheet* CQORTabDlg::GetPageSheet() const {
+    return m_Slots.GetAs<CQORPageSheet>(kPageSheet);
 }
 
 void CQORTabDlg::SetStatusInfo(const STATUSINFO* status) {

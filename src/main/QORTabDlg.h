@@ -57,7 +57,7 @@ public:
     bool HasMainWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
     // Whether the object holds a wizard or dialog of its own besides the main window.
     bool HoldsSubWindows() const { return m_Slots.HoldsAnySubWindow(); }
-    CQORPageSheet* GetPageSheet() const { return m_Slots.GetAs<CQORPageSheet>(kPageSheet); }
+    CQORPageSheet* GetPageSheet() const;
     const CString& GetHelpFilePath() const { return m_strHelpFile; }
     void SelectPage(int index);
 

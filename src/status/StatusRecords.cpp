@@ -49,20 +49,21 @@ bool StatusRecordSet::TakeIn(const STATUSINFO* host) {
     if (!host)
         return false;
     if (host == &info) {
-        // The host filled our own record in place: only its pointers may have been replaced.
+        // The host filled our own record in place, possibly pointing it at records of its own.
         STATUSINFO filled = info;
-        RebindPointers();
+        STATUSERROR alert = filled.lpStatusError ? *filled.lpStatusError : STATUSERROR{};
+        bool alertIsOurs = alert.lpAlertStatusBytes == m_alertBytes.data() &&
+                           alert.dwAlertStatusLength == m_alertBytes.size();
         if (filled.lpInk && filled.lpInk != &ink)
             CopyInkFields(ink, *filled.lpInk);
         if (filled.lpHeadAlign && filled.lpHeadAlign != &align)
             align = *filled.lpHeadAlign;
-        if (filled.lpStatusError != &error || error.lpAlertStatusBytes != m_alertBytes.data()) {
-            const STATUSERROR* alert = filled.lpStatusError;
+        if (!alertIsOurs) {
             std::vector<BYTE> copy;
-            if (alert && alert->lpAlertStatusBytes)
-                copy.assign(alert->lpAlertStatusBytes,
-                            alert->lpAlertStatusBytes +
-                                std::min(alert->dwAlertStatusLength, kMaxAlertBytes));
+            if (alert.lpAlertStatusBytes)
+                copy.assign(alert.lpAlertStatusBytes,
+                            alert.lpAlertStatusBytes +
+                                std::min(alert.dwAlertStatusLength, kMaxAlertBytes));
             m_alertBytes.swap(copy);
         }
         RebindPointers();

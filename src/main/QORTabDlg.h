@@ -46,6 +46,21 @@ public:
     // The status poll, run by timer 20 of the main window.
     static void CALLBACK StatusTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
+    // Printer, registry and program-launch helpers.
+    BOOL IsSoundOn();
+    void WriteRegValueToModel(const char* name, const char* text);
+    CString ReadRegValueFromModel(const char* name);
+    CString GetSerialNumber();
+    CString ReadPreloadValue(const char* key, const char* section);
+    BOOL SearchDirectory(const char* fileName, const char* directory);
+    // Runs a command line; with wait, keeps the module's windows alive until it ends. 1 when it
+    // ran to its end, -1 when it could not start or was not waited for.
+    int LaunchProgram(const char* commandLine, BOOL wait);
+    BOOL FindCDRoot(const char* fileName);
+    void RunCDApplicationsSetup();
+    // The sound of a cartridge change, when sounds are on for this printer.
+    void PlayCartridgeChangeSound();
+
     // Operations the pages call.
     void CloseMainWindow();
     void ShowHelp();
@@ -131,7 +146,6 @@ private:
     void BuildHelpFilePath();
     void ReadPrinterSettings();
     void WritePrinterSettings(BOOL save);
-    BOOL IsSoundOn();
     int RunMainWindowTopic(int topic);
     int RunHelpTopic(DWORD helpTopic);
     void LayoutSkin();

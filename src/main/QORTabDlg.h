@@ -36,6 +36,9 @@ public:
     // empty one.
     int ChoosePrinter(const char* printerList);
     int DoCallback(int request, void* payload, int arg3, int arg4);
+    // The cartridge change path over the window's ink record: decides the new-cartridge,
+    // verification and alignment prompts and rewrites the cartridge ids.
+    void CartChangePathDetermination();
     // The shutdown check: when no other window of the module is open, tell the host and close the
     // module (this object is deleted: the caller must not touch it afterwards).
     void Shutdown(int windowId);

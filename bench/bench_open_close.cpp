@@ -54,12 +54,13 @@ INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
 
 // The same windows from the same templates: the main dialog and its six pages as children.
 double FloorRound(HMODULE resources) {
-    static const UINT kPages[] = {IDD_PAGE_HOME,    IDD_PAGE_FEATURES, IDD_PAGE_TROUBLESHOOTING,
-                                  IDD_PAGE_INK_CARTRIDGE, IDD_PAGE_CONTACT, IDD_PAGE_ADVANCED};
+    static const UINT kPages[] = {
+        IDD_PAGE_HOME,          IDD_PAGE_FEATURES, IDD_PAGE_TROUBLESHOOTING,
+        IDD_PAGE_INK_CARTRIDGE, IDD_PAGE_CONTACT,  IDD_PAGE_ADVANCED};
     LARGE_INTEGER start, end;
     ::QueryPerformanceCounter(&start);
-    HWND main = ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_QOR_MAIN), nullptr,
-                                     PlainDialog, 0);
+    HWND main =
+        ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_QOR_MAIN), nullptr, PlainDialog, 0);
     HBITMAP background = ::LoadBitmapA(resources, MAKEINTRESOURCEA(IDB_MAIN_BACKGROUND));
     for (UINT page : kPages) {
         HWND child = ::CreateDialogParamA(resources, MAKEINTRESOURCEA(page), main, PlainDialog, 0);

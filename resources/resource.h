@@ -39,6 +39,10 @@
 #define IDB_MAIN_LOGO 6938
 #define IDB_MAIN_BANNER 6939
 
+// The closing buttons of the pages: raised and pressed.
+#define IDB_PAGE_BUTTON_UP 6331
+#define IDB_PAGE_BUTTON_DOWN 6332
+
 // Main window strings.
 #define IDS_TIP_HOME 6020
 #define IDS_TIP_FEATURES 6021
@@ -211,3 +215,8 @@
 #define IDC_ADVANCED_VERSION_BUTTON 6733
 #define IDC_ADVANCED_SOFTWARE_CAPTION 6734
 #define IDC_ADVANCED_SOFTWARE_LINK 6735
+
+// Printer choice (template 6940), shown by QORChoosePrinter; OK and Cancel are IDOK and IDCANCEL.
+#define IDD_PRINTER_CHOICE 6940
+#define IDC_PRINTER_CHOICE_PROMPT 6941
+#define IDC_PRINTER_CHOICE_LIST 6942

@@ -372,6 +372,22 @@ def draw_nav_button(backdrop, g, index, state):
     return keyed_picture(backdrop, left, top, width, height, 8, draw)
 
 
+def draw_page_button(state):
+    """The closing buttons of the pages (Close, Help, OK, Cancel): a blue pill on the white page;
+    the code draws the text over it and stretches it to the button."""
+    width, height = 82, 24
+    backdrop = Canvas(width, height, WHITE)
+    top, bottom = ((52, 132, 200), (22, 82, 146)) if state == "up" else ((18, 66, 120), (30, 96, 160))
+
+    def draw(face, outline):
+        face.fill(outline, lambda _x, y: mix(top, bottom, y / height))
+        face.fill(ring(outline, 1.0), (12, 52, 98), alpha=0.7)
+        if state == "up":
+            face.fill(rounded_rect(3, 2, width - 3, height / 2, 5), WHITE, alpha=0.12)
+
+    return keyed_picture(backdrop, 0, 0, width, height, 7, draw)
+
+
 def draw_printer(canvas, cx, cy, scale, body, paper, slot):
     """A printer seen from the front: paper in, body, paper out; scale 1 is about 28 px wide."""
     s = scale
@@ -521,6 +537,8 @@ def main(argv):
             pictures[f"nav_{name}_{state}"] = draw_nav_button(background, geometry, index, state)
     pictures["logo"] = draw_logo(background, geometry)
     pictures["banner"] = draw_banner(background, geometry)
+    for state in ("up", "down"):
+        pictures[f"page_button_{state}"] = draw_page_button(state)
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

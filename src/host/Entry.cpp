@@ -103,7 +103,7 @@ int OpenModule(const char* printerName, int topic, STATUSINFO* status, PORTINFO*
 } // namespace
 
 int EntryInit(const char* printerName, int topic, STATUSINFO* status, PORTINFO* port,
-                   QORCALLBACK callback) {
+              QORCALLBACK callback) {
     return RunExport("QORInit", [&] {
         CSpy spy;
         spy.OutputData("QORInit");
@@ -150,7 +150,7 @@ int EntryDisplayTopic(int topic, STATUSINFO* status) {
 }
 
 int EntryChangeCart(const char* printerName, int code, STATUSINFO* status, PORTINFO* port,
-                         QORCALLBACK callback) {
+                    QORCALLBACK callback) {
     int result = RunExport("QORChangeCart", [&] {
         CSpy spy;
         spy.OutputData("QORChangeCart");
@@ -237,4 +237,3 @@ int EntryTerminateNow() {
         return 1;
     });
 }
-

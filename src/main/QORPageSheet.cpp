@@ -8,11 +8,11 @@
 #include "pages/PrinterFeaturesPage.h"
 #include "pages/TroubleshootingPage.h"
 
-CQORPageSheet::CQORPageSheet(const RECT& rect, const char* title, STATUSINFO* status,
-                             CWnd* parent)
+CQORPageSheet::CQORPageSheet(const RECT& rect, const char* title, STATUSINFO* status, CWnd* parent)
     : CWizardSheet(title, parent), m_rect(rect), m_pStatus(status) {
     NoTabs();
-    bool inkTanks = status && status->lpInk && status->lpInk->dwCarrierType == QOR_CARRIER_INK_TANKS;
+    bool inkTanks =
+        status && status->lpInk && status->lpInk->dwCarrierType == QOR_CARRIER_INK_TANKS;
     m_pages[kHomePage] = std::make_unique<CQORHomePage>();
     m_pages[kPrinterFeaturesPage] = std::make_unique<CQORPrinterFeaturesPage>();
     m_pages[kTroubleshootingPage] = std::make_unique<CQORTroubleshootingPage>();

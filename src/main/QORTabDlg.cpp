@@ -14,6 +14,8 @@ CQORTabDlg* g_pQORTabDlg = nullptr;
 namespace {
 constexpr UINT_PTR kOneShotTimer = 1;
 constexpr UINT_PTR kStatusTimer = 20;
+constexpr UINT_PTR kRaiseToolTipsTimer = 3;
+constexpr UINT kRaiseToolTipsDelay = 300;
 constexpr COLORREF kSkinKey = RGB(0, 255, 0);
 constexpr COLORREF kSkinBase = RGB(16, 52, 92);
 // Where the skin's bitmap stands in the client area (below the skin's own title band).
@@ -32,16 +34,36 @@ struct NavigationButton {
 };
 constexpr NavigationButton kNavigation[] = {
     {IDC_NAV_HOME, IDB_NAV_HOME_UP, IDB_NAV_HOME_DOWN, IDB_NAV_HOME_HOVER, IDS_TIP_HOME, {120, 5}},
-    {IDC_NAV_FEATURES, IDB_NAV_FEATURES_UP, IDB_NAV_FEATURES_DOWN, IDB_NAV_FEATURES_HOVER,
-     IDS_TIP_FEATURES, {95, 10}},
-    {IDC_NAV_TROUBLESHOOTING, IDB_NAV_TROUBLESHOOTING_UP, IDB_NAV_TROUBLESHOOTING_DOWN,
-     IDB_NAV_TROUBLESHOOTING_HOVER, IDS_TIP_TROUBLESHOOTING, {70, 10}},
-    {IDC_NAV_INK, IDB_NAV_INK_UP, IDB_NAV_INK_DOWN, IDB_NAV_INK_HOVER, IDS_TIP_INK_CARTRIDGES,
+    {IDC_NAV_FEATURES,
+     IDB_NAV_FEATURES_UP,
+     IDB_NAV_FEATURES_DOWN,
+     IDB_NAV_FEATURES_HOVER,
+     IDS_TIP_FEATURES,
+     {95, 10}},
+    {IDC_NAV_TROUBLESHOOTING,
+     IDB_NAV_TROUBLESHOOTING_UP,
+     IDB_NAV_TROUBLESHOOTING_DOWN,
+     IDB_NAV_TROUBLESHOOTING_HOVER,
+     IDS_TIP_TROUBLESHOOTING,
+     {70, 10}},
+    {IDC_NAV_INK,
+     IDB_NAV_INK_UP,
+     IDB_NAV_INK_DOWN,
+     IDB_NAV_INK_HOVER,
+     IDS_TIP_INK_CARTRIDGES,
      {60, 10}},
-    {IDC_NAV_CONTACT, IDB_NAV_CONTACT_UP, IDB_NAV_CONTACT_DOWN, IDB_NAV_CONTACT_HOVER,
-     IDS_TIP_CONTACT, {55, 10}},
-    {IDC_NAV_ADVANCED, IDB_NAV_ADVANCED_UP, IDB_NAV_ADVANCED_DOWN, IDB_NAV_ADVANCED_HOVER,
-     IDS_TIP_ADVANCED, {55, 10}},
+    {IDC_NAV_CONTACT,
+     IDB_NAV_CONTACT_UP,
+     IDB_NAV_CONTACT_DOWN,
+     IDB_NAV_CONTACT_HOVER,
+     IDS_TIP_CONTACT,
+     {55, 10}},
+    {IDC_NAV_ADVANCED,
+     IDB_NAV_ADVANCED_UP,
+     IDB_NAV_ADVANCED_DOWN,
+     IDB_NAV_ADVANCED_HOVER,
+     IDS_TIP_ADVANCED,
+     {55, 10}},
 };
 
 // Help topics of the pages, by page index.
@@ -108,10 +130,18 @@ void CQORTabDlg::BuildHelpFilePath() {
 }
 
 int CQORTabDlg::DoCallback(int request, void* payload, int arg3, int arg4) {
-    static const char* const kRequestNames[] = {
-        "",          "CBGetStatus",       "CBSendFile",    "CBSendBytes",
-        "CBSendAlignment", "CBInstallCarts", "CBNotifyQORClosed", "CBOpenSession",
-        "CBCloseSession",  "CBCancelJob",    "CBResumeJob",       "CBResetChangeCount"};
+    static const char* const kRequestNames[] = {"",
+                                                "CBGetStatus",
+                                                "CBSendFile",
+                                                "CBSendBytes",
+                                                "CBSendAlignment",
+                                                "CBInstallCarts",
+                                                "CBNotifyQORClosed",
+                                                "CBOpenSession",
+                                                "CBCloseSession",
+                                                "CBCancelJob",
+                                                "CBResumeJob",
+                                                "CBResetChangeCount"};
     CSpy spy;
     spy.OutputData("QOR DoCallback");
     if (request >= CBSendFile && request <= CBResetChangeCount) {
@@ -267,13 +297,14 @@ bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
     }
     InitNavigationButtons();
     SelectPage(page);
-    if (page == kHomePage)
-        ShowNavigationToolTips(true, false);
     if (sheet->m_bFeatureSelection)
         SetTimer(kOneShotTimer, 750);
     if (m_bAppProgress1 || m_bAppProgress2)
         SetTimer(kOneShotTimer, 5000);
     ShowWindow(SW_SHOW);
+    // On Home, the other buttons carry their descriptions beside them.
+    if (page == kHomePage)
+        ShowNavigationToolTips(true, false);
     return true;
 }
 
@@ -348,6 +379,9 @@ bool CQORTabDlg::CreatePageSheet() {
     return true;
 }
 
+// The descriptions stand under each button's label, across its lower edge.
+constexpr int kDescriptionDrop = 30;
+
 void CQORTabDlg::InitNavigationButtons() {
     bool inkTanks = m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS;
     for (int index = 0; index < kNavigationButtons; ++index) {
@@ -355,19 +389,29 @@ void CQORTabDlg::InitNavigationButtons() {
         m_NavButtons[index].Init(button.control, this, button.up, button.down, button.hover);
         CString tip;
         tip.LoadString(index == kInkPage && inkTanks ? IDS_TIP_INK_TANKS : button.toolTip);
-        m_NavButtons[index].SetToolTip(tip, button.toolTipOffset.x, button.toolTipOffset.y);
+        m_NavButtons[index].SetToolTip(tip, button.toolTipOffset.x,
+                                       button.toolTipOffset.y + kDescriptionDrop);
     }
 }
 
 void CQORTabDlg::RepositionToolTips() {
     for (int index = 0; index < kNavigationButtons; ++index)
         m_NavButtons[index].RepositionToolTip(kNavigation[index].toolTipOffset.x,
-                                              kNavigation[index].toolTipOffset.y);
+                                              kNavigation[index].toolTipOffset.y +
+                                                  kDescriptionDrop);
 }
 
 void CQORTabDlg::ShowNavigationToolTips(bool show, bool includingHome) {
     for (int index = includingHome ? 0 : 1; index < kNavigationButtons; ++index)
         m_NavButtons[index].ShowToolTip(show);
+    if (show)
+        RaiseNavigationToolTips();
+}
+
+void CQORTabDlg::RaiseNavigationToolTips() {
+    // Some displays put a window on screen only when it has first painted, over the
+    // descriptions shown before: a moment later they are put back on top.
+    SetTimer(kRaiseToolTipsTimer, kRaiseToolTipsDelay);
 }
 
 void CQORTabDlg::SelectPage(int page) {
@@ -379,9 +423,11 @@ void CQORTabDlg::SelectPage(int page) {
         CQORButton& button = m_NavButtons[index];
         if (index == page) {
             button.Lower();
+            button.SetTextColor(MAIN_NAV_TEXT_COLOR_CURRENT);
             button.ModifyStyle(0, WS_TABSTOP);
         } else {
             button.Raise();
+            button.SetTextColor(MAIN_NAV_TEXT_COLOR);
             button.ModifyStyle(WS_TABSTOP, 0);
         }
     }
@@ -407,22 +453,33 @@ void CQORTabDlg::OnClose() {
 }
 
 void CQORTabDlg::OnTimer(UINT_PTR id) {
+    if (id == kRaiseToolTipsTimer) {
+        KillTimer(kRaiseToolTipsTimer);
+        for (CQORButton& button : m_NavButtons)
+            if (button.IsToolTipShown())
+                ::SetWindowPos(button.GetToolTipWindow(), HWND_TOPMOST, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        return;
+    }
     if (id != kOneShotTimer)
         return;
     KillTimer(kOneShotTimer);
     CQORPageSheet* sheet = GetPageSheet();
     if (sheet && sheet->m_bFeatureSelection) {
-        auto* features = static_cast<CQORPrinterFeaturesPage*>(sheet->GetQorPage(kPrinterFeaturesPage));
+        auto* features =
+            static_cast<CQORPrinterFeaturesPage*>(sheet->GetQorPage(kPrinterFeaturesPage));
         if (features)
             features->OpenFeatureList(sheet->m_iFeatureSubItem);
     }
 }
 
 void CQORTabDlg::OnActivate(UINT state, HWND, BOOL) {
-    if (state == WA_INACTIVE)
+    if (state == WA_INACTIVE) {
         StopStatusTimer();
-    else
-        StartStatusTimer(10);
+        return;
+    }
+    StartStatusTimer(10);
+    RaiseNavigationToolTips();
 }
 
 void CQORTabDlg::OnSize(UINT type, int, int) {

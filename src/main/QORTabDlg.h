@@ -144,7 +144,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-
     bool CreateMainWindow(int page, int featureList);
     void BuildHelpFilePath();
     void ReadPrinterSettings();
@@ -156,6 +155,7 @@ private:
     void InitNavigationButtons();
     void RepositionToolTips();
     void ShowNavigationToolTips(bool show, bool includingHome);
+    void RaiseNavigationToolTips();
 
     static constexpr int kNavigationButtons = 6;
     std::array<CQORButton, kNavigationButtons> m_NavButtons;

@@ -1,13 +1,15 @@
 #include "WindowSlots.h"
 
 namespace {
-constexpr WindowId kDeletionOrder[] = {kSuppliesDialog, kCleanSheet,    kTestPageDialog,
-                                       kInstallSheet,   kTankSheet2,    kTankSheet1,
-                                       kCartVerificationSheet, kAlignSheet, kPageSheet,
-                                       kLowInkDialog,   kServiceTagDialog};
-constexpr WindowId kSubWindows[] = {kSuppliesDialog, kCartVerificationSheet, kInstallSheet,
-                                    kTankSheet2,     kAlignSheet,            kCleanSheet,
-                                    kTankSheet1,     kLowInkDialog,          kServiceTagDialog};
+constexpr WindowId kDeletionOrder[] = {kSuppliesDialog,        kCleanSheet,      kTestPageDialog,
+                                       kInstallSheet,          kTankSheet2,      kTankSheet1,
+                                       kCartVerificationSheet, kAlignSheet,      kPageSheet,
+                                       kLowInkDialog,          kServiceTagDialog};
+constexpr WindowId kSubWindows[] = {kSuppliesDialog,  kCartVerificationSheet,
+                                    kInstallSheet,    kTankSheet2,
+                                    kAlignSheet,      kCleanSheet,
+                                    kTankSheet1,      kLowInkDialog,
+                                    kServiceTagDialog};
 } // namespace
 
 CWnd* WindowSlots::Get(WindowId id) const {

@@ -49,6 +49,8 @@ public:
 
 private:
     static constexpr int kSlotCount = 14;
-    static bool IsTracked(WindowId id) { return id > 0 && id < kSlotCount && id != kPaperQualityDialog; }
+    static bool IsTracked(WindowId id) {
+        return id > 0 && id < kSlotCount && id != kPaperQualityDialog;
+    }
     std::array<std::unique_ptr<CWnd>, kSlotCount> m_slots;
 };

@@ -1,13 +1,27 @@
 #include "QORPage.h"
 
 #include "Gdi.h"
+#include "GuiFont.h"
 #include "MemDC.h"
+#include "main/QORTabDlg.h"
 #include "resource.h"
+
+namespace {
+constexpr COLORREF kTitleColor = 0x1818E7;
+constexpr COLORREF kButtonTextColor = RGB(255, 255, 255);
+constexpr COLORREF kKeyColor = RGB(0, 255, 0);
+} // namespace
 
 BEGIN_MESSAGE_MAP(CQORPage, CPropertyPage)
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()
 ON_WM_SYSCOLORCHANGE()
+ON_WM_HELPINFO()
+ON_COMMAND(IDC_PAGE_CLOSE, OnClosePage)
+ON_COMMAND(IDC_HOME_CLOSE, OnClosePage)
+ON_COMMAND(IDC_PAGE_OK, OnSaveAndClose)
+ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnRevertAndClose)
+ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnHelp)
 END_MESSAGE_MAP()
 
 CQORPage::CQORPage(UINT templateId) : CPropertyPage(templateId) {}
@@ -15,7 +29,44 @@ CQORPage::CQORPage(UINT templateId) : CPropertyPage(templateId) {}
 BOOL CQORPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_Palette.Create(IDR_PALETTE);
+
+    // Home's title has an id of its own; the other pages share one.
+    UINT titleId = GetDlgItem(IDC_PAGE_TITLE).IsWindow() ? IDC_PAGE_TITLE : IDC_TAB_PAGE_TITLE;
+    if (m_Title.Init(titleId, this)) {
+        CString size;
+        size.LoadString(IDS_POINT_SIZE_TITLE);
+        m_Title.SetBold(TRUE);
+        m_Title.SetPointSize(CGUIFont::PointTenthsFromText(size));
+        m_Title.SetTextColor(kTitleColor);
+    }
+
+    // Close is 6043 on the first two pages and 6038 on the others.
+    UINT closeId = GetDlgItem(IDC_HOME_CLOSE).IsWindow() ? IDC_HOME_CLOSE : IDC_PAGE_CLOSE;
+    const UINT ids[kClosingButtons] = {closeId, IDC_PAGE_OK, IDC_PAGE_CANCEL_OR_HELP,
+                                       IDC_PAGE_HELP_OR_ORDER};
+    for (int index = 0; index < kClosingButtons; ++index) {
+        CGUIButton& button = m_ClosingButtons[index];
+        if (button.Init(ids[index], this, IDB_PAGE_BUTTON_UP, IDB_PAGE_BUTTON_DOWN, kKeyColor)) {
+            button.SetOverlap(TRUE);
+            button.SetTextColor(kButtonTextColor);
+        }
+    }
+    UpdateClosingButtons();
     return TRUE;
+}
+
+BOOL CQORPage::OnSetActive() {
+    UpdateClosingButtons();
+    return CPropertyPage::OnSetActive();
+}
+
+void CQORPage::UpdateClosingButtons() {
+    if (!IsWindow())
+        return;
+    bool unsaved = g_pQORTabDlg && g_pQORTabDlg->m_bSettingsChanged;
+    m_ClosingButtons[kClose].ShowWindow(unsaved ? SW_HIDE : SW_SHOW);
+    m_ClosingButtons[kOk].ShowWindow(unsaved ? SW_SHOW : SW_HIDE);
+    m_ClosingButtons[kCancel].ShowWindow(unsaved ? SW_SHOW : SW_HIDE);
 }
 
 BOOL CQORPage::OnEraseBkgnd(HDC dc) {
@@ -37,4 +88,29 @@ void CQORPage::OnSysColorChange() {
     CClientDC dc(m_hWnd);
     m_Palette.Realize(dc);
     Invalidate();
+}
+
+BOOL CQORPage::OnHelpInfo(HELPINFO*) {
+    OnHelp();
+    return TRUE;
+}
+
+void CQORPage::OnClosePage() {
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->CloseMainWindow();
+}
+
+void CQORPage::OnSaveAndClose() {
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->SaveSettingsAndClose();
+}
+
+void CQORPage::OnRevertAndClose() {
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->RevertSettingsAndClose();
+}
+
+void CQORPage::OnHelp() {
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->ShowHelp();
 }

@@ -1,9 +1,14 @@
 // What every page of the main window shares: a white page painted through a memory device
-// context with the module palette, and transparent texts on it.
+// context with the module palette, its title, and the closing buttons that act on the main window
+// (Close, or OK and Cancel while an Advanced setting is unsaved, and Help).
 #pragma once
 
+#include "GuiButton.h"
 #include "Palette256.h"
 #include "PropertySheet.h"
+#include "TransStatic.h"
+
+#include <array>
 
 class CQORPage : public CPropertyPage {
 public:
@@ -11,15 +16,28 @@ public:
 
     // Brings the page's controls up to date with the main window's records.
     virtual void Refresh() {}
+    // Shows Close, or OK and Cancel while a setting is unsaved.
+    void UpdateClosingButtons();
 
 protected:
     BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
     BOOL OnEraseBkgnd(HDC dc);
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlColor);
     void OnSysColorChange();
+    BOOL OnHelpInfo(HELPINFO* info);
+    void OnClosePage();
+    void OnSaveAndClose();
+    void OnRevertAndClose();
+    void OnHelp();
     // Draws what the page shows over its white background (pictures, tanks).
     virtual void PaintContent(HDC) {}
     DECLARE_MESSAGE_MAP()
 
     CPalette256 m_Palette;
+    transbkstatic m_Title;
+
+private:
+    enum ClosingButton { kClose, kOk, kCancel, kHelp, kClosingButtons };
+    std::array<CGUIButton, kClosingButtons> m_ClosingButtons;
 };

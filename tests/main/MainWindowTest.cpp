@@ -26,8 +26,8 @@ TEST_F(MainWindowTest, TheNavigationButtonsSwitchThePages) {
         int page = static_cast<int>(id - IDC_NAV_HOME);
         EXPECT_EQ(ActivePage(), page);
         for (UINT other = IDC_NAV_HOME; other <= IDC_NAV_ADVANCED; ++other) {
-            LONG_PTR style = ::GetWindowLongPtrA(::GetDlgItem(*Main(), static_cast<int>(other)),
-                                                 GWL_STYLE);
+            LONG_PTR style =
+                ::GetWindowLongPtrA(::GetDlgItem(*Main(), static_cast<int>(other)), GWL_STYLE);
             // Only the current page's button is a tab stop.
             EXPECT_EQ((style & WS_TABSTOP) != 0, other == id) << other;
         }
@@ -202,4 +202,30 @@ TEST_F(MainWindowTest, DisplayTopicSwitchesPagesInTheOpenWindow) {
     Click(IDC_NAV_ADVANCED);
     EXPECT_EQ(EntryUpdateStatus(&host.status), 1);
     EXPECT_EQ(ActivePage(), 5);
+}
+
+namespace {
+int VisibleToolTips() {
+    int count = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            char name[64] = {};
+            ::GetClassNameA(hwnd, name, sizeof name);
+            if (std::string(name) == "tooltips_class32" && ::IsWindowVisible(hwnd))
+                ++*reinterpret_cast<int*>(param);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+} // namespace
+
+TEST_F(MainWindowTest, OnHomeTheOtherButtonsShowTheirDescriptionsUntilAnotherPageIsChosen) {
+    ASSERT_EQ(Open(100), 1);
+    EXPECT_EQ(VisibleToolTips(), 5);
+    Click(IDC_NAV_INK);
+    EXPECT_EQ(VisibleToolTips(), 0);
+    ASSERT_EQ(Open(103), 1);
+    EXPECT_EQ(VisibleToolTips(), 0);
 }

@@ -197,7 +197,10 @@ QORAPI int QORUpdateStatus(STATUSINFO* status);
 /* Call with every message of the GUI thread before dispatching it; nonzero: the module consumed
  * it, do not dispatch it. */
 QORAPI int QORFilterDllMsg(MSG* msg);
-/* Lets the user choose a printer from a list of NUL-terminated names ended by an empty name. */
+/* Lets the user choose a printer from a list of NUL-terminated names ended by an empty name.
+ * Returns the position of the chosen printer in the list, counted from 1; 0 when the user
+ * cancels, when the list is empty (a message box says so) or while the module is open (the open
+ * windows are then closed). */
 QORAPI int QORChoosePrinter(const char* printerList);
 /* Closes every window of the module at once, sending nothing. Always 1. */
 QORAPI int QORTerminateNow(void);

@@ -1,23 +1,20 @@
 // The printer choice behind QORChoosePrinter.
 #include "CSpy.h"
 #include "Operations.h"
+#include "PrinterChoiceDlg.h"
 #include "QORTabDlg.h"
 #include "resource.h"
 
-#include <cstring>
-
 int CQORTabDlg::ChoosePrinter(const char* printerList) {
     CSpy spy;
-    int count = 0;
-    CString first;
-    for (const char* name = printerList; name && *name; name += std::strlen(name) + 1) {
-        if (count++ == 0)
-            first = name;
-    }
-    spy.OutputData(first);
+    spy.OutputData("CQORTabDlg::ChoosePrinter()");
+    CPrinterChoiceDlg NormalDlg(HasMainWindow() ? this : nullptr);
+    NormalDlg.SetPrinterList(printerList);
+    const std::vector<CString>& names = NormalDlg.GetPrinterNames();
+    spy.OutputData(names.empty() ? CString() : names.front());
     spy.OutputData("NormalDlg->m_NumPrinters");
-    spy.OutputData(count);
-    if (count == 0) {
+    spy.OutputData(NormalDlg.m_NumPrinters);
+    if (NormalDlg.m_NumPrinters == 0) {
         CString text;
         CString caption;
         text.LoadString(IDS_NO_PRINTERS);
@@ -25,6 +22,12 @@ int CQORTabDlg::ChoosePrinter(const char* printerList) {
         UtilMessageBox(m_hWnd, text, caption, MB_OK);
         return 0;
     }
-    spy.OutputData("CQORTabDlg::ChoosePrinter() the printer choice is not offered by this build");
-    return 0;
+    INT_PTR choice = NormalDlg.DoModal();
+    if (choice < 0) {
+        spy.OutputError("CQORTabDlg::ChoosePrinter() the printer choice could not be shown");
+        return 0;
+    }
+    spy.OutputData("CQORTabDlg::ChoosePrinter() choice");
+    spy.OutputData(static_cast<int>(choice));
+    return static_cast<int>(choice);
 }

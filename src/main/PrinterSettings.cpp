@@ -38,6 +38,8 @@ void WriteValue(CRegistry& registry, const char* name, const char* text) {
 } // namespace
 
 void CQORTabDlg::ReadPrinterSettings() {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::ReadPrinterSettings()");
     m_Registry.SetFriendlyName(m_strPrinterName);
     BOOL created = FALSE;
     if (m_Registry.Create(kQorKey, &created)) {
@@ -52,14 +54,16 @@ void CQORTabDlg::ReadPrinterSettings() {
     if (m_Registry.Create(kDriverDataKey, &created)) {
         if (created)
             WriteValue(m_Registry, "DisableDOS", "0");
+        // Only a text starting with '1' disables DOS printing; a missing or unreadable value
+        // disables nothing, as an empty one.
+        CString disable;
         try {
-            CString disable;
             m_Registry.Read("DisableDOS", disable);
-            m_bDOSPrinting = disable.IsEmpty() || disable[0] != '1';
         } catch (CRegistryException* error) {
             error->Delete();
-            m_bDOSPrinting = 1;
+            disable.Empty();
         }
+        m_bDOSPrinting = disable.IsEmpty() || disable[0] != '1';
         m_Registry.Close();
     }
     // A missing company key or value keeps peer-to-peer sharing at its default (on).
@@ -72,6 +76,9 @@ void CQORTabDlg::ReadPrinterSettings() {
 }
 
 void CQORTabDlg::WritePrinterSettings(BOOL save) {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::WritePrinterSettings()");
+    spy.OutputData(save);
     m_Registry.SetFriendlyName(m_strPrinterName);
     if (m_Registry.Open(kQorKey)) {
         WriteValue(m_Registry, "Bidi", static_cast<DWORD>(save ? m_bBidiNew : m_bBidi));

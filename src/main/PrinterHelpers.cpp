@@ -1,0 +1,307 @@
+// Small services of the main object: the model's supplies key, the printer's USB serial number,
+// the preload file, files on the installation CD and the programs started from it, and the sound
+// of a cartridge change.
+#include "PrinterHelpers.h"
+
+#include "CSpy.h"
+#include "FileFind.h"
+#include "Handles.h"
+#include "NvoIniFile.h"
+#include "QORTabDlg.h"
+
+#include <mmsystem.h>
+
+#include <cstring>
+#include <vector>
+
+char g_szCDRoot[MAX_PATH] = {};
+
+namespace {
+constexpr const char* kSuppliesKey = "SOFTWARE\\CORVANE\\SUPPLIES\\";
+constexpr const char* kModelName = "Corvane Q710 Series";
+constexpr const char* kProductKey =
+    "SOFTWARE\\{3A1D6E57-0C9B-4b21-8F4E-7D2C9A61B0E3}\\vqtr\\product";
+constexpr const char* kUsbKey = "SYSTEM\\CurrentControlSet\\Enum\\USB\\";
+constexpr const char* kUsbVendor = "Vid_0e7a";
+constexpr const char* kUsbProduct = "Pid_01c3";
+// A supplies value is taken as a 260-byte text: at most this many characters.
+constexpr int kMaxSuppliesText = MAX_PATH - 1;
+constexpr DWORD kWaitSliceMs = 100;
+constexpr int kMessagesPerSlice = 20;
+
+// A string value of the open key; false when it is missing or is no string.
+bool ReadText(CRegistry& registry, const char* name, CString& text) {
+    try {
+        registry.Read(name, text);
+        return true;
+    } catch (CRegistryException* error) {
+        error->Delete();
+        text.Empty();
+        return false;
+    }
+}
+
+CString SystemFolder() {
+    char folder[MAX_PATH] = {};
+    UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? CString(folder, static_cast<int>(length)) : CString();
+}
+
+bool IsFile(const char* path) {
+    DWORD attributes = ::GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The folder of the module this code is linked into, with a trailing backslash.
+CString ModuleFolder() {
+    HMODULE module = nullptr;
+    if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                  GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              g_szCDRoot, &module))
+        return CString();
+    char path[MAX_PATH] = {};
+    DWORD length = ::GetModuleFileNameA(module, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return CString();
+    CString folder(path, static_cast<int>(length));
+    return folder.Left(folder.ReverseFind('\\') + 1);
+}
+
+CString FindSoundFile() {
+    CString besideModule = ModuleFolder() + kCartridgeChangeSound;
+    if (IsFile(besideModule))
+        return besideModule;
+    char windows[MAX_PATH] = {};
+    UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return CString();
+    CString media = CString(windows) + "\\Media\\" + kCartridgeChangeSound;
+    return IsFile(media) ? media : CString();
+}
+
+// Runs at most one slice's worth of the thread's pending messages, offering each to the module's
+// windows first as the host's loop does. A quit message is kept for the caller to post again
+// once the wait is over, so that the host's loop still ends.
+void DispatchPendingMessages(bool& quit, WPARAM& quitCode) {
+    MSG msg;
+    for (int count = 0; count < kMessagesPerSlice && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+         ++count) {
+        if (msg.message == WM_QUIT) {
+            quit = true;
+            quitCode = msg.wParam;
+            continue;
+        }
+        if (!CWnd::WalkPreTranslateTree(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}
+} // namespace
+
+void CQORTabDlg::WriteRegValueToModel(const char* name, const char* text) {
+    CSpy spy;
+    CString key = CString(kSuppliesKey) + kModelName;
+    spy.OutputData("CQORTabDlg::WriteRegValueToModel");
+    spy.OutputData(name);
+    spy.OutputData(text);
+    spy.OutputData(key);
+    if (!m_Registry.Create(key, nullptr, FALSE))
+        return;
+    try {
+        m_Registry.Write(name, CString(text));
+    } catch (CRegistryException* error) {
+        error->Delete();
+    }
+    m_Registry.Close();
+}
+
+CString CQORTabDlg::ReadRegValueFromModel(const char* name) {
+    CString value;
+    if (m_Registry.Open(CString(kSuppliesKey) + kModelName, KEY_ALL_ACCESS, FALSE)) {
+        ReadText(m_Registry, name, value);
+        m_Registry.Close();
+    }
+    if (value.GetLength() > kMaxSuppliesText) {
+        // A value this long is no supplies datum: a part of it would be a wrong one.
+        CSpy spy;
+        spy.OutputError("CQORTabDlg::ReadRegValueFromModel() value too long, not used");
+        spy.OutputData(name);
+        spy.OutputData(value.GetLength());
+        value.Empty();
+    }
+    return value;
+}
+
+CString CQORTabDlg::GetSerialNumber() {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::GetSerialNumber");
+    CString serial;
+    CString key = CString(kUsbKey) + kUsbVendor + "&" + kUsbProduct;
+    if (m_Registry.Open(key, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS, FALSE)) {
+        try {
+            // The device instances are named by their serial numbers; the last one is the
+            // printer's present connection.
+            DWORD count = m_Registry.GetSubKeyCount();
+            if (count > 0 && m_Registry.EnumSubKey(count - 1, serial))
+                spy.OutputData("Enum USB key success!");
+        } catch (CRegistryException* error) {
+            error->Delete();
+            serial.Empty();
+        }
+        m_Registry.Close();
+    }
+    spy.OutputData("Your Serial Number is (below)");
+    spy.OutputData(serial);
+    return serial;
+}
+
+CString CQORTabDlg::ReadPreloadValue(const char* key, const char* section) {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::ReadPreloadValue()");
+    spy.OutputData(section);
+    spy.OutputData(key);
+    CString fileName;
+    CString folder = SystemFolder();
+    if (!m_Product.GetSetting("IDO_PLC_FILENAME", fileName) || fileName.IsEmpty() ||
+        folder.IsEmpty()) {
+        spy.OutputData("No preload file");
+        return CString();
+    }
+    CString value = NvoIniFile::ReadINI(folder + "\\" + fileName, section, key);
+    spy.OutputData(value);
+    return value;
+}
+
+BOOL CQORTabDlg::SearchDirectory(const char* fileName, const char* directory) {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::SearchDirectory()");
+    spy.OutputData(fileName);
+    spy.OutputData(directory);
+    CFileFind finder;
+    BOOL found = finder.FindFile(CString(directory) + fileName);
+    if (!found) {
+        DWORD error = ::GetLastError();
+        spy.OutputData("FindFile()...GetLastError()");
+        spy.OutputData(error);
+    }
+    spy.OutputData("FindFile() return code");
+    spy.OutputData(found);
+    return found;
+}
+
+int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
+    // Nothing of this object is touched once the program runs: a window handled during the wait
+    // may close the module and delete it.
+    CSpy spy;
+    spy.OutputData("Launch Program()");
+    spy.OutputData(commandLine);
+    // CreateProcessA may write into its command line: it gets a copy of its own.
+    std::vector<char> line;
+    if (commandLine)
+        line.assign(commandLine, commandLine + std::strlen(commandLine));
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!commandLine || !::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                                          CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS, nullptr,
+                                          nullptr, &startup, &started)) {
+        DWORD error = ::GetLastError();
+        spy.OutputData("CreateProcess()...GetLastError()");
+        spy.OutputData(error);
+        spy.OutputData("CreateProcess() Return Code");
+        spy.OutputData(0);
+        return -1;
+    }
+    CHandle process(started.hProcess);
+    CHandle thread(started.hThread);
+    if (!wait) {
+        spy.OutputData("CreateProcess() Return Code");
+        spy.OutputData(1);
+        return -1;
+    }
+
+    bool quit = false;
+    WPARAM quitCode = 0;
+    DWORD exitCode = 0;
+    for (;;) {
+        DWORD waited = ::WaitForSingleObject(process, kWaitSliceMs);
+        if (waited == WAIT_OBJECT_0) {
+            ::GetExitCodeProcess(process, &exitCode);
+            process.Close();
+            break;
+        }
+        if (waited != WAIT_TIMEOUT) {
+            DWORD error = ::GetLastError();
+            spy.OutputError("Launch Program() the wait for the program failed");
+            spy.OutputData(error);
+            if (quit)
+                ::PostQuitMessage(static_cast<int>(quitCode));
+            return -1;
+        }
+        DispatchPendingMessages(quit, quitCode);
+        spy.OutputData("waiting...");
+    }
+    thread.Close();
+    if (quit)
+        ::PostQuitMessage(static_cast<int>(quitCode));
+    spy.OutputData("GetExitCodeProcess()");
+    spy.OutputData(exitCode);
+    spy.OutputData("CreateProcess() Return Code");
+    spy.OutputData(1);
+    return 1;
+}
+
+BOOL CQORTabDlg::FindCDRoot(const char* fileName) {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::FindCDRoot()");
+    CString root;
+    bool read = false;
+    if (m_Registry.Open(kProductKey, KEY_READ, FALSE)) {
+        read = ReadText(m_Registry, "CDROOT", root) && !root.IsEmpty();
+        m_Registry.Close();
+    }
+    if (!read) {
+        spy.OutputData("No CD root registered");
+        return FALSE;
+    }
+    // The root, its backslash and the terminating NUL must fit.
+    if (root.GetLength() + 2 > MAX_PATH) {
+        spy.OutputError("CQORTabDlg::FindCDRoot() the registered CD root is too long");
+        spy.OutputData(root.GetLength());
+        return FALSE;
+    }
+    std::memcpy(g_szCDRoot, root.c_str(), static_cast<size_t>(root.GetLength()));
+    g_szCDRoot[root.GetLength()] = '\\';
+    g_szCDRoot[root.GetLength() + 1] = '\0';
+    return SearchDirectory(fileName, g_szCDRoot);
+}
+
+void CQORTabDlg::RunCDApplicationsSetup() {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::RunCDApplicationsSetup()");
+    if (!FindCDRoot("vqtrcomp.inf"))
+        return;
+    CString folder = CString(g_szCDRoot) + "APPLICATIONS\\";
+    if (SearchDirectory("setup.exe", folder))
+        LaunchProgram(folder + "setup.exe ", TRUE);
+}
+
+void CQORTabDlg::PlayCartridgeChangeSound() {
+    if (!m_bSoundOn)
+        return;
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::PlayCartridgeChangeSound()");
+    CString path = FindSoundFile();
+    if (path.IsEmpty()) {
+        spy.OutputData("Sound file not found");
+        spy.OutputData(kCartridgeChangeSound);
+        return;
+    }
+    spy.OutputData(path);
+    // Without a sound device nothing is heard; that is not an error.
+    BOOL played = ::PlaySoundA(path, nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
+    spy.OutputData("PlaySound() return code");
+    spy.OutputData(played);
+}

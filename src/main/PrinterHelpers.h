@@ -1,0 +1,13 @@
+// Module-wide state of the printer, registry and program-launch helpers of CQORTabDlg.
+#pragma once
+
+#include <windows.h>
+
+// The root of the installation CD with its trailing backslash ("D:\"), as CQORTabDlg::FindCDRoot
+// last found it; empty until then. A registered root that would not fit here with its backslash
+// is refused (logged) and leaves the buffer as it was: a cut path would name another folder.
+extern char g_szCDRoot[MAX_PATH];
+
+// The sound of a cartridge change. It is looked for beside the module first (where the printer
+// software installs it), then in the Windows media folder.
+constexpr const char* kCartridgeChangeSound = "nvo_ntmg.wav";

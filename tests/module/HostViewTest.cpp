@@ -54,9 +54,75 @@ TEST(HostView, AHostOpensTheMainWindowAndIsToldWhenItCloses) {
                      ("SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\" + printer).c_str());
 }
 
-TEST(HostView, ChangeCartWithNoWindowIsInitWithTheCartridgeTopic) {
+TEST(HostView, CallsWithNothingOpenGetZero) {
     TestLog log;
     EXPECT_EQ(QORDisplayTopic(100, nullptr), 0);
     EXPECT_EQ(QORUpdateStatus(nullptr), 0);
     EXPECT_EQ(QORTerminateNow(), 1);
+}
+
+namespace {
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+bool ResourceModuleBesideUs() {
+    return ::GetFileAttributesA((ProgramFolder() + "\\vqtrqorr.dll").c_str()) !=
+           INVALID_FILE_ATTRIBUTES;
+}
+} // namespace
+
+// Runs only in the copy of this program that stands without the resource module (below).
+TEST(HostViewWithoutResources, NothingOpensAndEveryCallEndsCleanly) {
+    if (ResourceModuleBesideUs())
+        GTEST_SKIP() << "the resource module is present";
+    FakeHost host;
+    EXPECT_EQ(QORInit("No Resources", 100, &host.status, &host.port, &FakeHost::Callback), 0);
+    EXPECT_EQ(::FindWindowA(nullptr, "Printer Assistant - No Resources"), nullptr);
+    EXPECT_EQ(QORDisplayTopic(100, &host.status), 0);
+    EXPECT_EQ(QORUpdateStatus(&host.status), 0);
+    const char list[] = "One\0Two\0";
+    EXPECT_EQ(QORChoosePrinter(list), 0);
+    EXPECT_EQ(QORTerminateNow(), 1);
+    EXPECT_TRUE(host.requests.empty());
+}
+
+TEST(HostView, WithoutTheResourceModuleTheModuleSaysSoAndOpensNothing) {
+    // A copy of this program with every DLL but the resource module, in a folder of its own.
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "vqtr-no-resources";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    std::string source = ProgramFolder();
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((source + "\\*.dll").c_str(), &found);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do {
+        if (std::string(found.cFileName) != "vqtrqorr.dll")
+            ::CopyFileA((source + "\\" + found.cFileName).c_str(),
+                        (folder + "\\" + found.cFileName).c_str(), FALSE);
+    } while (::FindNextFileA(find, &found));
+    ::FindClose(find);
+    std::string program = folder + "\\test_module.exe";
+    ASSERT_TRUE(::CopyFileA((source + "\\test_module.exe").c_str(), program.c_str(), FALSE));
+
+    TestLog log;
+    std::string command =
+        "\"" + program + "\" --gtest_filter=HostViewWithoutResources.* --gtest_brief=1";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 folder.c_str(), &startup, &process));
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(log.HasSequence({"QORInit", "No Resources", "100"}));
+    EXPECT_TRUE(log.Contains("QOR Res DLL not loaded"));
 }

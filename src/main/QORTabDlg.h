@@ -63,6 +63,11 @@ public:
     void RunCDApplicationsSetup();
     // The sound of a cartridge change, when sounds are on for this printer.
     void PlayCartridgeChangeSound();
+    // Whether the printer may take a job now; a refusal has shown its alert. 0 while the alert is
+    // already up.
+    BOOL IsPrinterReady();
+    // The printer-ready alert while it is up (owned by whoever runs it).
+    CDialog* m_pReadyDlg = nullptr;
 
     // Operations the pages call.
     void CloseMainWindow();

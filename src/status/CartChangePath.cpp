@@ -184,8 +184,8 @@ void DetermineCartChangePath(CartChangeFlags& flags, INKINFO& ink, DWORD portTyp
     for (Position& position : positions)
         DecidePosition(position, flags.m_bPostInstallCheck);
 
-    // Cartridges in the wrong position must be refitted and aligned, on printers that need both
-    // cartridges.
+    // Under the printing styles other than 1 and 2, a cartridge in the wrong position must be
+    // refitted and aligned.
     if (!style1 && !style2 && (format1 || format2)) {
         for (Position& position : positions) {
             if (position.belongsElsewhere(position.physical)) {
@@ -197,7 +197,7 @@ void DetermineCartChangePath(CartChangeFlags& flags, INKINFO& ink, DWORD portTyp
     }
 
     // A printer that reports no status: the generic cartridges are taken and confirmed by the
-    // user (a one-cartridge printer only in position 1).
+    // user (under print style 1 only the colour one).
     if (portType == QOR_PORT_NO_STATUS) {
         for (Position& position : positions.first(style1 ? 1 : positions.size())) {
             position.physical = position.logical = position.genericId;
@@ -206,17 +206,19 @@ void DetermineCartChangePath(CartChangeFlags& flags, INKINFO& ink, DWORD portTyp
     }
 
     if (!style2) {
-        flags.m_bPromptCartVerify = FALSE;
+        BOOL verify = FALSE;
         BOOL align = FALSE;
         for (const Position& position : positions) {
-            flags.m_bPromptCartVerify = flags.m_bPromptCartVerify || position.install;
+            verify = verify || position.install;
             align = align || position.align;
         }
+        flags.m_bPromptCartVerify = verify;
         Log("m_bPromptAlignment set to (below)");
         flags.m_bPromptAlignment = align;
         LogValue(flags.m_bPromptAlignment);
     } else {
-        // A printer that can print with one cartridge asks only when every position needs it.
+        // A printer that can print with one cartridge asks only when every position needs it (on
+        // a one-position carrier, that one position).
         BOOL verify = TRUE;
         BOOL align = TRUE;
         for (const Position& position : positions) {

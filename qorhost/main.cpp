@@ -1,123 +1,219 @@
 // qorhost: the reference QOR host. It loads the module, opens a topic for a simulated printer,
-// runs its message loop through QORFilterDllMsg, answers the module's requests and lists them.
+// runs its message loop through QORFilterDllMsg, answers the module's requests and lists them in
+// a control window beside the module's windows, where the printer's state can be changed.
 //
-//   qorhost [--printer NAME] [--topic N] [--screenshot FILE.png] [--log FILE]
+//   qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]
+//           [--screenshot FILE.png] [--soak N [--seed S]]
+//
+// --profile    a printer profile from the folder "profiles" beside this program (default,
+//              one-cartridge, ink-tank, all-in-one, network) or the path of an ini file
+// --printer    the printer's friendly name (default: the profile's)
+// --topic      the first topic (default 100, the Home page)
+// --log        writes every call and request, decoded, to the file
+// --screenshot opens the topic, waits until the windows are drawn, saves the screen as a PNG
+//              and ends; nobody is asked anything (message boxes are answered, modal windows
+//              closed after the picture)
+// --soak       drives the module with N random operations from the seed (default 1) and ends
+//              with "soak: N operations, F failures"; exit code 1 on a failure
+#include "ControlWindow.h"
+#include "ModuleHost.h"
+#include "Profile.h"
 #include "Screenshot.h"
 #include "SimulatedPrinter.h"
+#include "Soak.h"
+#include "Unattended.h"
 #include "qor.h"
+
+#include <objbase.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
-SimulatedPrinter g_printer;
-FILE* g_requestLog = nullptr;
-
-void Note(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-    if (g_requestLog) {
-        std::fprintf(g_requestLog, "%s\n", line.c_str());
-        std::fflush(g_requestLog);
-    }
-}
-
-int HostCallback(int request, void* payload, int arg3, int arg4) {
-    std::string description;
-    int result = g_printer.Answer(request, payload, arg3, arg4, description);
-    Note("request: " + description + " -> " + std::to_string(result));
-    if (request == CBNotifyQORClosed)
-        ::PostQuitMessage(0);
-    return result;
-}
-
-void Dispatch(MSG& msg) {
-    if (!QORFilterDllMsg(&msg)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-// Runs the loop for a while, so that every window has painted and the display shows it.
-void PumpFor(DWORD milliseconds) {
-    DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
-                return;
-            }
-            Dispatch(msg);
-        }
-        DWORD elapsed = ::GetTickCount() - start;
-        if (elapsed >= milliseconds)
-            return;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-    }
-}
-
 struct Options {
-    std::string printer = "Corvane Q710 Series";
+    std::string profile = "default";
+    bool profileGiven = false;
+    std::string printer;
     int topic = 100;
     std::string screenshot;
     std::string log;
+    int soak = 0;
+    unsigned seed = 1;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int index = 1; index < argc; ++index) {
         std::string option = argv[index];
-        bool hasValue = index + 1 < argc;
-        if (option == "--printer" && hasValue)
-            options.printer = argv[++index];
-        else if (option == "--topic" && hasValue)
-            options.topic = std::atoi(argv[++index]);
-        else if (option == "--screenshot" && hasValue)
-            options.screenshot = argv[++index];
-        else if (option == "--log" && hasValue)
-            options.log = argv[++index];
-        else {
-            std::fprintf(stderr, "usage: qorhost [--printer NAME] [--topic N] "
-                                 "[--screenshot FILE.png] [--log FILE]\n");
+        if (index + 1 >= argc) {
+            std::fprintf(stderr, "qorhost: %s needs a value\n", option.c_str());
+            return false;
+        }
+        std::string value = argv[++index];
+        if (option == "--profile") {
+            options.profile = value;
+            options.profileGiven = true;
+        } else if (option == "--printer") {
+            options.printer = value;
+        } else if (option == "--topic") {
+            options.topic = std::atoi(value.c_str());
+        } else if (option == "--screenshot") {
+            options.screenshot = value;
+        } else if (option == "--log") {
+            options.log = value;
+        } else if (option == "--soak") {
+            options.soak = std::atoi(value.c_str());
+        } else if (option == "--seed") {
+            options.seed = static_cast<unsigned>(std::strtoul(value.c_str(), nullptr, 10));
+        } else {
+            std::fprintf(stderr, "qorhost: unknown option %s\n", option.c_str());
             return false;
         }
     }
     return true;
 }
+
+void PrintUsage() {
+    std::fprintf(stderr,
+                 "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]\n"
+                 "               [--screenshot FILE.png] [--soak N [--seed S]]\n");
+}
+
+struct FileCloser {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+
+// Every call and request, on the console and in the log file.
+class Transcript {
+public:
+    Transcript(const std::string& path, bool console) : m_console(console) {
+        if (!path.empty())
+            m_file.reset(std::fopen(path.c_str(), "w"));
+    }
+    void Line(const std::string& line) {
+        if (m_console) {
+            std::printf("%s\n", line.c_str());
+            std::fflush(stdout);
+        }
+        if (m_file) {
+            std::fprintf(m_file.get(), "%s\n", line.c_str());
+            std::fflush(m_file.get());
+        }
+    }
+
+private:
+    bool m_console;
+    std::unique_ptr<FILE, FileCloser> m_file;
+};
+
+struct ComScope {
+    ComScope() { ::CoInitialize(nullptr); }
+    ~ComScope() { ::CoUninitialize(); }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+};
+
+// Headless: the topic, a picture of the screen once everything is drawn, then the end.
+int TakeScreenshot(ModuleHost& host, ControlWindow& control, const Options& options,
+                   const std::string& printerName, Transcript& transcript) {
+    Unattended unattended([](UINT style) { return Unattended::Buttons(style).front(); });
+    unattended.onEvent = [&](const std::string& line) { transcript.Line(line); };
+    // Modal windows stay until the picture is taken.
+    unattended.SetClosing(false);
+    static bool s_saved = false;
+    static bool s_done = false;
+    static std::wstring s_path;
+    static ControlWindow* s_control = nullptr;
+    s_path.assign(options.screenshot.begin(), options.screenshot.end());
+    s_control = &control;
+    // A thread timer: it fires inside a modal wizard's loop too.
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        s_control->PlaceBesideModule();
+        // Everything paints now, then the screen is read.
+        ::RedrawWindow(nullptr, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        for (HWND window : ModuleHost::ModuleWindows())
+            ::RedrawWindow(window, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        ::RedrawWindow(s_control->Handle(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        ::GdiFlush();
+        s_saved = SaveScreenAsPng(s_path.c_str());
+        s_done = true;
+    });
+    host.OpenTopic(printerName, options.topic);
+    control.PlaceBesideModule();
+    unattended.SetClosing(true);
+    for (int waited = 0; !s_done && waited < 150; ++waited)
+        MessageLoop::PumpFor(100);
+    ::KillTimer(nullptr, timer);
+    transcript.Line(s_saved ? "screenshot saved: " + options.screenshot
+                            : "screenshot could not be saved: " + options.screenshot);
+    return s_saved ? 0 : 1;
+}
 } // namespace
 
 int main(int argc, char** argv) {
     Options options;
-    if (!ParseOptions(argc, argv, options))
+    if (!ParseOptions(argc, argv, options)) {
+        PrintUsage();
         return 2;
-    if (!options.log.empty())
-        g_requestLog = std::fopen(options.log.c_str(), "w");
-    ::CoInitialize(nullptr);
-
-    Note("QORInit(\"" + options.printer + "\", " + std::to_string(options.topic) + ")");
-    int opened = QORInit(options.printer.c_str(), options.topic, g_printer.Status(),
-                         g_printer.Port(), HostCallback);
-    Note("QORInit -> " + std::to_string(opened));
-
-    int exitCode = 0;
-    if (!options.screenshot.empty()) {
-        PumpFor(800);
-        std::wstring path(options.screenshot.begin(), options.screenshot.end());
-        bool saved = SaveScreenAsPng(path.c_str());
-        Note(saved ? "screenshot saved: " + options.screenshot
-                   : "screenshot could not be saved: " + options.screenshot);
-        exitCode = saved ? 0 : 1;
-    } else if (!g_printer.ModuleClosed()) {
-        MSG msg;
-        while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
-            Dispatch(msg);
     }
-    if (!g_printer.ModuleClosed())
-        QORTerminateNow();
-    ::CoUninitialize();
-    if (g_requestLog)
-        std::fclose(g_requestLog);
-    return opened || g_printer.ModuleClosed() ? exitCode : 1;
+    ComScope com;
+
+    Profile profile;
+    std::string error;
+    if (LoadProfile(options.profile, profile, error)) {
+        UseProfileOptions(profile);
+    } else if (options.profileGiven) {
+        std::fprintf(stderr, "qorhost: %s\n", error.c_str());
+        return 2;
+    } else {
+        // Without the profiles the default printer still runs, on the library's own options.
+        std::fprintf(stderr, "qorhost: %s; the built-in default printer is used\n", error.c_str());
+        profile.name = "built-in";
+        profile.printerName = "Corvane Q710 Series";
+        profile.state = DefaultPrinterState();
+    }
+    std::string printerName = options.printer.empty() ? profile.printerName : options.printer;
+
+    SimulatedPrinter printer(profile.state);
+    ModuleHost host(printer);
+    Transcript transcript(options.log, options.soak == 0);
+    host.onCall = [&](const std::string& line) { transcript.Line("host: " + line); };
+
+    if (options.soak > 0) {
+        host.onRequest = [&](const RequestRecord& record) {
+            transcript.Line("request: " + record.Line());
+        };
+        SoakSettings settings;
+        settings.operations = options.soak;
+        settings.seed = options.seed;
+        if (!options.log.empty())
+            settings.log = [&](const std::string& line) { transcript.Line(line); };
+        return RunSoak(host, profile, settings);
+    }
+
+    ControlWindow control(host, printerName, profile);
+    host.onRequest = [&](const RequestRecord& record) {
+        transcript.Line("request: " + record.Line());
+        control.OnRequest(record);
+    };
+    host.onCall = [&](const std::string& line) {
+        transcript.Line("host: " + line);
+        control.OnCall(line);
+    };
+    host.onLifetime = [&] { control.OnLifetime(); };
+    if (!control.Create()) {
+        std::fprintf(stderr, "qorhost: the control window could not be created\n");
+        return 1;
+    }
+    if (!options.screenshot.empty())
+        return TakeScreenshot(host, control, options, printerName, transcript);
+
+    host.OpenTopic(printerName, options.topic);
+    control.PlaceBesideModule();
+    return MessageLoop::Run();
 }

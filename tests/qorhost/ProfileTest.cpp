@@ -1,0 +1,99 @@
+// The printer profiles shipped beside the host: each an options file for the utility library and
+// the printer's starting state.
+#include "Profile.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace {
+std::string Option(const Profile& profile, const char* key) {
+    char text[256] = {};
+    ::GetPrivateProfileStringA("Options", key, "", text, sizeof text, profile.path.c_str());
+    return text;
+}
+
+struct ShippedCase {
+    const char* name;
+    DWORD carrier;
+    DWORD port;
+    const char* option;
+    const char* value;
+};
+
+class ShippedProfiles : public testing::TestWithParam<ShippedCase> {};
+
+TEST_P(ShippedProfiles, LoadWithTheirPrinterAndTheirModelsOptions) {
+    const ShippedCase& test = GetParam();
+    Profile profile;
+    std::string error;
+    ASSERT_TRUE(LoadProfile(test.name, profile, error)) << error;
+    EXPECT_EQ(profile.name, test.name);
+    EXPECT_FALSE(profile.printerName.empty());
+    EXPECT_EQ(profile.state.ink.dwCarrierType, test.carrier);
+    EXPECT_EQ(profile.state.port.dwPortType, test.port);
+    EXPECT_EQ(Option(profile, test.option), test.value);
+    // Every key of the default model's options is there, changed or not.
+    EXPECT_FALSE(Option(profile, "IDO_PRINTSTYLE").empty());
+    EXPECT_FALSE(Option(profile, "IDO_QOR_RESDLL").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shipped, ShippedProfiles,
+    testing::Values(ShippedCase{"default", 2, 2, "IDO_PRODUCT_PREFIX", "Q710"},
+                    ShippedCase{"one-cartridge", 3, 2, "IDO_PRINTHEADFORMAT", "0"},
+                    ShippedCase{"ink-tank", 1, 2, "IDO_SUPPORT_AUTOALIGNMENT", "1"},
+                    ShippedCase{"all-in-one", 2, 2, "IDO_AIO_FAMILY", "1"},
+                    ShippedCase{"network", 2, 4, "IDO_NETWORKCONFIGURATION", "1"}),
+    [](const testing::TestParamInfo<ShippedCase>& info) {
+        std::string name = info.param.name;
+        for (char& c : name)
+            c = c == '-' ? '_' : c;
+        return name;
+    });
+
+TEST(Profiles, TheFolderListsEveryShippedProfile) {
+    std::vector<std::string> names = ProfileNames();
+    for (const char* name : {"all-in-one", "default", "ink-tank", "network", "one-cartridge"})
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+}
+
+TEST(Profiles, AMissingProfileIsRefusedWithWhereItWasLookedFor) {
+    Profile profile;
+    std::string error;
+    EXPECT_FALSE(LoadProfile("no-such-printer", profile, error));
+    EXPECT_NE(error.find("no-such-printer.ini"), std::string::npos) << error;
+}
+
+TEST(Profiles, PrinterValuesMayBeNegativeHexadecimalOrLeftOut) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "qorhost-profile-test.ini";
+    {
+        FILE* file = std::fopen(path.c_str(), "w");
+        ASSERT_NE(file, nullptr);
+        std::fputs("[Printer]\nName=Test Printer\nBlack=-7\nLogicalCartridge1=0x70\n"
+                   "AlertBytes=0a 0B\nAlignValues=1 2 3\nOtherSessionJob=1\nCyan=lots\n",
+                   file);
+        std::fclose(file);
+    }
+    Profile profile;
+    std::string error;
+    ASSERT_TRUE(LoadProfile(path, profile, error)) << error;
+    ::DeleteFileA(path.c_str());
+    const PrinterState defaults = DefaultPrinterState();
+    EXPECT_EQ(profile.printerName, "Test Printer");
+    EXPECT_EQ(profile.state.ink.nBlackLevel, -7);
+    EXPECT_EQ(profile.state.ink.LogCartID1, 0x70u);
+    EXPECT_EQ(profile.state.ink.nColorLevel1, defaults.ink.nColorLevel1) << "not a number";
+    EXPECT_EQ(profile.state.ink.dwCarrierType, defaults.ink.dwCarrierType) << "left out";
+    EXPECT_EQ(profile.state.alertBytes, (std::vector<BYTE>{0x0A, 0x0B}));
+    EXPECT_EQ(profile.state.align.dwValue[2], 3u);
+    EXPECT_EQ(profile.state.align.dwValue[3], defaults.align.dwValue[3]);
+    EXPECT_TRUE(profile.state.heldByOtherSession);
+}
+} // namespace

@@ -157,6 +157,66 @@
 #define IDC_TANKS_PICTURE4 6049
 #define IDC_TANKS_PICTURE7 6032
 
+// Cartridge pictures shared by every page and wizard (the picture table), by logical id, and the
+// pictures of the empty positions and the position labels.
+#define IDB_CART_FAMILY128 230 // 128, 133, 144: the alternative three-colour family
+#define IDB_CART_BLACK 6276 // 48
+#define IDB_CART_COLOR 6374 // 80
+#define IDB_CART_MISSING_LEFT 6375 // no cartridge in position 1; also any id the table lacks
+#define IDB_CART_INVALID 6377 // 16
+#define IDB_CART_MISSING_RIGHT 6378 // no cartridge in position 2
+#define IDB_CART_UNIDENTIFIED 6379 // 999
+#define IDB_CART_BLACK_64 6407
+#define IDB_CART_PHOTO 6408 // 112, 175, 191
+#define IDB_CART_COLOR_96 6409
+#define IDB_CART_BLACK_53 8028
+#define IDB_CART_COLOR_85 8029
+#define IDB_CART_BLACK_63 8049
+#define IDB_CART_COLOR_95 8050
+#define IDB_CART_PHOTO_127 8051
+#define IDB_CART_FAMILY143 8052
+#define IDB_CART_LABEL_LEFT 6376 // the label under the cartridge of position 1
+#define IDB_CART_LABEL_RIGHT 6372 // the label under the cartridge of position 2
+
+// The Ink Cartridge page's cartridges (pictures 6029 and 6031 by the picture table), and the
+// pictures and texts of its links and headings.
+#define IDC_INK_CARTRIDGE1_LABEL 6186
+#define IDC_INK_CARTRIDGE2_LABEL 6187
+#define IDC_INK_CARTRIDGE1_NAME 6166
+#define IDC_INK_CARTRIDGE2_NAME 6165
+#define IDB_INK_LINK_INSTALL 6399
+#define IDB_INK_LINK_INSTALL_HOVER 6398
+#define IDB_INK_LINK_INSTALL_DISABLED 8024
+#define IDB_INK_LINK_TEST_PAGE 6406
+#define IDB_INK_LINK_TEST_PAGE_HOVER 6405
+#define IDB_INK_LINK_ALIGN 6392
+#define IDB_INK_LINK_ALIGN_HOVER 6391
+#define IDB_INK_LINK_ALIGN_DISABLED 6390
+#define IDB_INK_LINK_CLEAN 6395
+#define IDB_INK_LINK_CLEAN_HOVER 6394
+#define IDB_INK_LINK_CLEAN_DISABLED 6393
+#define IDB_INK_LINK_CLEAN_ROLLERS 6397
+#define IDB_INK_LINK_CLEAN_ROLLERS_HOVER 6396
+#define IDB_INK_LINK_CLEAN_ROLLERS_DISABLED 8025
+#define IDB_INK_LINK_HELP 6403
+#define IDB_INK_LINK_HELP_HOVER 6402
+#define IDB_INK_LINK_ORDER 6401
+#define IDB_INK_LINK_ORDER_HOVER 6400
+#define IDS_INK_WEB_LINK 18
+#define IDS_INK_WEB_CAPTION 19
+
+// The printer-ready alert (template 6950): its message, Help (IDHELP) and OK; the messages.
+#define IDD_PRINTER_READY 6950
+#define IDC_READY_MESSAGE 6951
+#define IDC_READY_ICON 6952
+#define IDS_READY_BUSY 6960
+#define IDS_READY_COVER_OPEN 6961 // state 3
+#define IDS_READY_OFFLINE 6962 // state 8
+#define IDS_READY_CARRIAGE 6963 // state 7
+#define IDS_READY_POWER_OFF 6964 // state 6
+#define IDS_READY_ERROR 6965 // state 10
+#define IDS_READY_NO_STATUS_PORT 6966 // connection kind 9
+
 // Printer Features page (template 6900).
 #define IDC_FEATURES_MANUAL_LINK 6068
 #define IDC_FEATURES_LIST1 6188

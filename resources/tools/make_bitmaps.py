@@ -539,6 +539,9 @@ def main(argv):
     pictures["banner"] = draw_banner(background, geometry)
     for state in ("up", "down"):
         pictures[f"page_button_{state}"] = draw_page_button(state)
+    import cartridge_art  # the cartridges and the Ink Cartridge page, drawn with these helpers
+
+    pictures.update(cartridge_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

@@ -1,5 +1,336 @@
 #include "InkCartridgePage.h"
 
+#include "CSpy.h"
+#include "CartridgePictures.h"
+#include "GuiFont.h"
+#include "PrinterReadyCheck.h"
+#include "host/QorModule.h"
+#include "main/QORTabDlg.h"
 #include "resource.h"
 
+namespace {
+constexpr COLORREF kKeyColor = RGB(0, 255, 0);
+constexpr COLORREF kDisabledHoverColor = 0xFF0000;
+constexpr DWORD kTopicTestPage = 998;
+constexpr DWORD kTopicCartridgeHelp = 219;
+constexpr UINT kLinkTextLeft = 55;
+constexpr UINT kLinkAlignment = DT_WORDBREAK;
+
+enum Tank { kTank2028, kTank2025, kTank2026, kTank2027 };
+constexpr UINT kTankControls[] = {IDC_INK_TANK6, IDC_INK_TANK3, IDC_INK_TANK4, IDC_INK_TANK5};
+enum Picture { kPicture6013, kPicture6161, kCartridge1, kCartridge2 };
+constexpr UINT kPictureControls[] = {IDC_PAGE_PICTURE1, IDC_PAGE_PICTURE2, IDC_INK_PICTURE3,
+                                     IDC_INK_PICTURE4};
+constexpr UINT kLabelControls[] = {IDC_INK_CARTRIDGE1_LABEL, IDC_INK_CARTRIDGE2_LABEL};
+constexpr UINT kLabelBitmaps[] = {IDB_CART_LABEL_LEFT, IDB_CART_LABEL_RIGHT};
+constexpr UINT kNameControls[] = {IDC_INK_CARTRIDGE1_NAME, IDC_INK_CARTRIDGE2_NAME};
+
+bool OrderOption() {
+    return g_pQORTabDlg &&
+           g_pQORTabDlg->m_Product.CompareSetting("IDO_ORDER_INKCART_BUTTONS_OPTION", 1);
+}
+
+bool CleanRollersOption() {
+    return g_pQORTabDlg && g_pQORTabDlg->m_Product.CompareSetting("IDO_SUPPORT_CLEANROLLERS", 1);
+}
+
+bool IsDisabledConnection(DWORD portType) {
+    return GetMaintenanceGate(portType, TRUE) == MaintenanceGate::kDisabled;
+}
+
+void FollowSuppliesAddress() {
+    CGUIUrlLink link;
+    link.FollowLink("IDO_SUPPLIES_SUBURL", &g_pQORTabDlg->m_Records.ink, FALSE);
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CQORInkCartridgePage, CQORPage)
+ON_COMMAND(IDC_INK_TEST_PAGE_LINK, PrintTestPage)
+ON_COMMAND(IDC_INK_ALIGN_LINK, AlignCartridges)
+ON_COMMAND(IDC_INK_CLEAN_LINK, CleanCartridges)
+ON_COMMAND(IDC_INK_CLEAN_ROLLERS_LINK, CleanRollers)
+ON_COMMAND(IDC_INK_ORDER_LINK, OrderSupplies)
+ON_COMMAND(IDC_INK_INSTALL_LINK, InstallCartridges)
+ON_COMMAND(IDC_INK_CARTRIDGE_HELP_LINK, OnCartridgeHelp)
+ON_COMMAND(IDC_PAGE_WEB_LINK, OnSuppliesWebLink)
+ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnHelpOrOrder)
+ON_COMMAND(IDC_PAGE_OK, OnOkButton)
+ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnCancelOrHelp)
+ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
 CQORInkCartridgePage::CQORInkCartridgePage() : CQORPage(IDD_PAGE_INK_CARTRIDGE) {}
+
+BOOL CQORInkCartridgePage::OnInitDialog() {
+    CSpy spy;
+    spy.OutputData("CQORInkCartridgePage::OnInitDialog()");
+    CQORPage::OnInitDialog();
+
+    // The folder of the module file, with its final backslash.
+    char path[MAX_PATH] = {};
+    DWORD length = ::GetModuleFileNameA(::GetModuleHandleA("vqtrqor.dll"), path, MAX_PATH);
+    m_strModuleFolder = CString(path, length < MAX_PATH ? static_cast<int>(length) : 0);
+    int slash = m_strModuleFolder.ReverseFind('\\');
+    m_strModuleFolder = m_strModuleFolder.Left(slash + 1);
+
+    m_WebCaption.Init(IDC_PAGE_WEB_CAPTION, this);
+    m_WebCaption.SetTextId(IDS_INK_WEB_CAPTION);
+    m_WebCaption.SetAlignment(ALIGN_LEFT);
+    const UINT headings[] = {IDC_INK_HEADING_LEVELS, IDC_INK_HEADING_MAINTENANCE};
+    for (size_t index = 0; index < m_Headings.size(); ++index) {
+        m_Headings[index].Init(headings[index], this);
+        m_Headings[index].SetBold(TRUE);
+    }
+
+    for (size_t index = 0; index < m_Tanks.size(); ++index)
+        m_Tanks[index].Attach(kTankControls[index], this);
+    m_Pictures[kPicture6013].Init(kPictureControls[kPicture6013], this, IDB_MAIN_BACKGROUND,
+                                  kKeyColor, BITMAP_TOPLEFT);
+    m_Pictures[kPicture6161].Init(kPictureControls[kPicture6161], this, IDB_HOME_PICTURE2,
+                                  kKeyColor, BITMAP_STRETCHED);
+    for (size_t index = 0; index < m_PositionLabels.size(); ++index) {
+        m_Pictures[kCartridge1 + index].Init(
+            kPictureControls[kCartridge1 + index], this,
+            ShownCartridge(QOR_CART_MISSING, int(index) + 1).pictureId, kKeyColor, BITMAP_CENTERED);
+        m_PositionLabels[index].Init(kLabelControls[index], this, kLabelBitmaps[index], kKeyColor,
+                                     BITMAP_CENTERED);
+        m_CartridgeNames[index].Init(kNameControls[index], this);
+        m_CartridgeNames[index].SetBold(TRUE);
+        m_CartridgeNames[index].SetAlignment(ALIGN_CENTER);
+    }
+    m_SuppliesLink.Init(IDC_PAGE_WEB_LINK, this);
+    m_SuppliesLink.SetBitmaps(IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, kKeyColor);
+    m_SuppliesLink.SetTextId(IDS_INK_WEB_LINK);
+    m_SuppliesLink.SetAlignment(0);
+
+    if (!g_pQORTabDlg)
+        return TRUE;
+    CQORTabDlg& main = *g_pQORTabDlg;
+    SetUpLinks(IsDisabledConnection(main.m_PortInfo.dwPortType));
+    if (main.m_Product.CompareSetting("IDO_SUPPLIES_URL_OVERRIDE", "1")) {
+        m_SuppliesLink.ShowWindow(SW_HIDE);
+        m_WebCaption.ShowWindow(SW_HIDE);
+    }
+    SetUpClosingButtons();
+
+    // Slot 0 of the display shows the cartridge of position 1, slot 1 that of position 2; the
+    // other two tanks take no part.
+    m_InkDisplay.SetInkInfo(&main.m_Records.ink);
+    m_InkDisplay.InitializeInkTanks(
+        {&m_Tanks[kTank2026], &m_Tanks[kTank2025], &m_Tanks[kTank2027], &m_Tanks[kTank2028]}, 1);
+    m_Tanks[kTank2027].ShowWindow(SW_HIDE);
+    m_Tanks[kTank2028].ShowWindow(SW_HIDE);
+    ShowCartridges();
+    return TRUE;
+}
+
+void CQORInkCartridgePage::SetUpLinks(bool disabledConnection) {
+    struct LinkSetUp {
+        CGUILink* link;
+        UINT id;
+        UINT normal;
+        UINT hover;
+        UINT disabled; // 0: the link works on every connection
+        int textTop;
+    };
+    const LinkSetUp links[] = {
+        {&m_InstallLink, IDC_INK_INSTALL_LINK, IDB_INK_LINK_INSTALL, IDB_INK_LINK_INSTALL_HOVER,
+         IDB_INK_LINK_INSTALL_DISABLED, 10},
+        {&m_TestPageLink, IDC_INK_TEST_PAGE_LINK, IDB_INK_LINK_TEST_PAGE,
+         IDB_INK_LINK_TEST_PAGE_HOVER, 0, 16},
+        {&m_AlignLink, IDC_INK_ALIGN_LINK, IDB_INK_LINK_ALIGN, IDB_INK_LINK_ALIGN_HOVER,
+         IDB_INK_LINK_ALIGN_DISABLED, 13},
+        {&m_CleanLink, IDC_INK_CLEAN_LINK, IDB_INK_LINK_CLEAN, IDB_INK_LINK_CLEAN_HOVER,
+         IDB_INK_LINK_CLEAN_DISABLED, 13},
+        {&m_CartridgeHelpLink, IDC_INK_CARTRIDGE_HELP_LINK, IDB_INK_LINK_HELP,
+         IDB_INK_LINK_HELP_HOVER, 0, 13},
+        {&m_OrderLink, IDC_INK_ORDER_LINK, IDB_INK_LINK_ORDER, IDB_INK_LINK_ORDER_HOVER, 0, 10},
+        {&m_CleanRollersLink, IDC_INK_CLEAN_ROLLERS_LINK, IDB_INK_LINK_CLEAN_ROLLERS,
+         IDB_INK_LINK_CLEAN_ROLLERS_HOVER, IDB_INK_LINK_CLEAN_ROLLERS_DISABLED, 13},
+    };
+    bool cleanRollers = CleanRollersOption();
+    for (const LinkSetUp& setUp : links) {
+        if (!setUp.link->Init(setUp.id, this))
+            continue;
+        setUp.link->SetBitmaps(setUp.normal, setUp.hover, 0, kKeyColor);
+        setUp.link->SetTextOffset(kLinkTextLeft, setUp.textTop);
+        setUp.link->SetAlignment(kLinkAlignment);
+        bool rollers = setUp.link == &m_CleanRollersLink;
+        if (rollers && !cleanRollers) {
+            setUp.link->ShowWindow(SW_HIDE);
+            continue;
+        }
+        // On the network kinds that cannot run maintenance the wizards' links stay greyed.
+        if (disabledConnection && setUp.disabled) {
+            setUp.link->SetTextOffset(0, 0);
+            setUp.link->SetHoverColor(kDisabledHoverColor);
+            setUp.link->SetDisabledBitmap(setUp.disabled, kKeyColor, ::GetSysColor(COLOR_GRAYTEXT));
+            setUp.link->SetDisabledStyle(TRUE);
+        }
+    }
+}
+
+void CQORInkCartridgePage::SetUpClosingButtons() {
+    if (!OrderOption())
+        return;
+    CString text;
+    const std::pair<UINT, UINT> texts[] = {{IDC_PAGE_OK, IDS_HOME_OK},
+                                           {IDC_PAGE_CANCEL_OR_HELP, IDS_HOME_CANCEL},
+                                           {IDC_PAGE_HELP_OR_ORDER, IDS_HOME_ORDER}};
+    for (const auto& [control, string] : texts) {
+        if (text.LoadString(string))
+            SetDlgItemText(static_cast<int>(control), text);
+    }
+    UpdateClosingButtons();
+}
+
+bool CQORInkCartridgePage::ShowsOkAndCancel() const {
+    return OrderOption() || CQORPage::ShowsOkAndCancel();
+}
+
+void CQORInkCartridgePage::Refresh() {
+    ShowCartridges();
+    UpdateClosingButtons();
+    Invalidate();
+}
+
+void CQORInkCartridgePage::UpdateInkLevels(INKINFO* ink) {
+    m_InkDisplay.UpdateInkLevels(ink);
+    ShowCartridges();
+}
+
+void CQORInkCartridgePage::ShowCartridges() {
+    if (!g_pQORTabDlg || !IsWindow())
+        return;
+    // Page switches come straight from the host's loop: the pictures and names are the
+    // resource module's.
+    CModuleStateScope state(QorModuleState());
+    const INKINFO& ink = g_pQORTabDlg->m_Records.ink;
+    // A one-position carrier has no second cartridge: its fields are never read.
+    int positions = ink.dwCarrierType == QOR_CARRIER_SINGLE ? 1 : 2;
+    const DWORD ids[] = {ink.LogCartID1, ink.LogCartID2};
+    for (int index = 0; index < 2; ++index) {
+        bool shown = index < positions;
+        int position = index + 1;
+        m_Pictures[kCartridge1 + index].ShowWindow(shown ? SW_SHOW : SW_HIDE);
+        m_PositionLabels[index].ShowWindow(shown ? SW_SHOW : SW_HIDE);
+        m_CartridgeNames[index].ShowWindow(shown ? SW_SHOW : SW_HIDE);
+        m_Tanks[index == 0 ? kTank2026 : kTank2025].ShowWindow(shown ? SW_SHOW : SW_HIDE);
+        if (!shown)
+            continue;
+        DWORD id = ids[index];
+        CartridgeView view = ShownCartridge(id, position);
+        m_Pictures[kCartridge1 + index].SetBitmap(view.pictureId, kKeyColor, BITMAP_CENTERED);
+        m_CartridgeNames[index].SetTextId(view.nameId);
+        if (id != m_ShownIds[index] && !IsKnownCartridgeId(id) && id != QOR_CART_INVALID)
+            ReportInvalidCartridgeId(id, position, Owner());
+        m_ShownIds[index] = id;
+    }
+}
+
+void CQORInkCartridgePage::PaintContent(HDC dc) {
+    m_InkDisplay.DrawTanks(dc);
+}
+
+bool CQORInkCartridgePage::MayLaunchWizard(WindowId slot) {
+    CQORTabDlg* main = g_pQORTabDlg;
+    if (!main || !PassMaintenanceChecks(*main))
+        return false;
+    // The alert's modal loop may have let the host close the module.
+    if (g_pQORTabDlg != main)
+        return false;
+    if (slot == kCartVerificationSheet || slot == kTankSheet1)
+        return !main->m_Slots.IsOpen(slot);
+    return main->m_Slots.Get(slot) == nullptr;
+}
+
+void CQORInkCartridgePage::LaunchWizard(WindowId slot) {
+    CSpy spy;
+    spy.OutputData("CQORInkCartridgePage::LaunchWizard()");
+    spy.OutputData(static_cast<int>(slot));
+    if (!MayLaunchWizard(slot))
+        return;
+    if (slot == kCartVerificationSheet)
+        g_pQORTabDlg->CartChangePathDetermination();
+    spy.OutputData("CQORInkCartridgePage::LaunchWizard() the wizard may start");
+}
+
+void CQORInkCartridgePage::InstallCartridges() {
+    if (!g_pQORTabDlg)
+        return;
+    bool tanks = g_pQORTabDlg->m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS;
+    LaunchWizard(tanks ? kTankSheet1 : kCartVerificationSheet);
+}
+
+void CQORInkCartridgePage::PrintTestPage() {
+    if (!g_pQORTabDlg)
+        return;
+    g_pQORTabDlg->ShowHelpTopic(kTopicTestPage, Owner());
+    CSpy spy;
+    spy.OutputData("CQORInkCartridgePage::PrintTestPage()");
+    spy.OutputData(g_pQORTabDlg->m_strPrinterName);
+}
+
+void CQORInkCartridgePage::AlignCartridges() {
+    LaunchWizard(kAlignSheet);
+}
+
+void CQORInkCartridgePage::CleanCartridges() {
+    LaunchWizard(kCleanSheet);
+}
+
+void CQORInkCartridgePage::CleanRollers() {
+    CQORTabDlg* main = g_pQORTabDlg;
+    if (!main)
+        return;
+    if (main->m_PortInfo.dwPortType == QOR_PORT_NO_STATUS) {
+        CPrinterReadyDlg alert(*main);
+        alert.CheckPrinter();
+        return;
+    }
+    CSpy spy;
+    spy.OutputData("CQORInkCartridgePage::CleanRollers()");
+}
+
+void CQORInkCartridgePage::OrderSupplies() {
+    CQORTabDlg* main = g_pQORTabDlg;
+    if (!main || main->m_Slots.Get(kSuppliesDialog))
+        return;
+    CSpy spy;
+    spy.OutputData("CQORInkCartridgePage::OrderSupplies()");
+}
+
+void CQORInkCartridgePage::OnCartridgeHelp() {
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->ShowHelpTopic(kTopicCartridgeHelp, Owner());
+}
+
+void CQORInkCartridgePage::OnSuppliesWebLink() {
+    if (g_pQORTabDlg)
+        FollowSuppliesAddress();
+}
+
+void CQORInkCartridgePage::OnHelpOrOrder() {
+    if (OrderOption())
+        FollowSuppliesAddress();
+    else
+        OnHelp();
+}
+
+void CQORInkCartridgePage::OnOkButton() {
+    if (OrderOption())
+        OnClosePage();
+    else
+        OnSaveAndClose();
+}
+
+void CQORInkCartridgePage::OnCancelOrHelp() {
+    if (OrderOption())
+        OnHelp();
+    else
+        OnRevertAndClose();
+}
+
+void CQORInkCartridgePage::OnLButtonUp(UINT, POINT) {
+    m_InstallLink.ResetHover();
+}

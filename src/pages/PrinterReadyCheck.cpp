@@ -1,0 +1,148 @@
+#include "PrinterReadyCheck.h"
+
+#include "CSpy.h"
+#include "host/QorModule.h"
+#include "main/QORTabDlg.h"
+#include "resource.h"
+
+namespace {
+constexpr DWORD kTopicBusy = 986;
+constexpr DWORD kTopicStopped = 990;
+constexpr DWORD kTopicNotAnswering = 989;
+constexpr DWORD kTopicCarriage = 985;
+constexpr DWORD kTopicConnection = 988;
+
+constexpr ReadyVerdict kReady{true, 0, 0};
+constexpr ReadyVerdict Refuse(UINT message, DWORD topic) {
+    return {false, message, topic};
+}
+} // namespace
+
+ReadyVerdict CheckPrinterReady(DWORD status, DWORD portType, bool powerOffAlert) {
+    switch (status) {
+    case QOR_STATUS_BUSY:
+    case QOR_STATUS_ALERT_BUSY:
+        return Refuse(IDS_READY_BUSY, kTopicBusy);
+    case QOR_STATUS_3:
+        return Refuse(IDS_READY_COVER_OPEN, kTopicStopped);
+    case QOR_STATUS_8:
+        return Refuse(IDS_READY_OFFLINE, kTopicNotAnswering);
+    case QOR_STATUS_7:
+        return Refuse(IDS_READY_CARRIAGE, kTopicCarriage);
+    case QOR_STATUS_POWER_OFF:
+        // A printer that is off takes the job when it is turned on, unless the model warns.
+        return powerOffAlert ? Refuse(IDS_READY_POWER_OFF, kTopicStopped) : kReady;
+    case QOR_STATUS_10:
+        return Refuse(IDS_READY_ERROR, kTopicStopped);
+    default:
+        break;
+    }
+    if (portType == QOR_PORT_NO_STATUS)
+        return Refuse(IDS_READY_NO_STATUS_PORT, kTopicConnection);
+    return kReady;
+}
+
+ReadyVerdict CheckOpenSession(int sessionAnswer, BOOL bidiNew) {
+    return sessionAnswer == 0 && bidiNew ? Refuse(IDS_READY_BUSY, kTopicBusy) : kReady;
+}
+
+MaintenanceGate GetMaintenanceGate(DWORD portType, BOOL bidi) {
+    switch (portType) {
+    case QOR_PORT_NETWORK_5:
+    case QOR_PORT_NETWORK_6:
+    case QOR_PORT_NETWORK_7:
+        return MaintenanceGate::kDisabled;
+    case QOR_PORT_NO_STATUS:
+        return MaintenanceGate::kConnectionAlert;
+    case QOR_PORT_PARALLEL:
+    case QOR_PORT_USB:
+        return bidi ? MaintenanceGate::kAskStatus : MaintenanceGate::kReadyWithoutStatus;
+    default:
+        return MaintenanceGate::kAskStatus;
+    }
+}
+
+BOOL PassMaintenanceChecks(CQORTabDlg& main) {
+    CSpy spy;
+    spy.OutputData("PassMaintenanceChecks()");
+    switch (GetMaintenanceGate(main.m_PortInfo.dwPortType, main.m_bBidi)) {
+    case MaintenanceGate::kDisabled:
+        return FALSE;
+    case MaintenanceGate::kConnectionAlert: {
+        // Without status no wizard can run: the check explains why, whatever it answers.
+        CPrinterReadyDlg alert(main);
+        alert.CheckPrinter();
+        return FALSE;
+    }
+    case MaintenanceGate::kReadyWithoutStatus:
+        return TRUE;
+    case MaintenanceGate::kAskStatus:
+        break;
+    }
+    if (!main.IsPrinterReady())
+        return FALSE;
+    if (!main.m_Product.CompareSetting("IDO_SPECIFY_CARTRIDGE_INFO", 0))
+        return TRUE;
+    // The session stays open for the wizard that follows.
+    CPrinterReadyDlg alert(main);
+    return alert.CheckOpenSession();
+}
+
+BEGIN_MESSAGE_MAP(CPrinterReadyDlg, CDialog)
+ON_COMMAND(IDHELP, OnHelpButton)
+END_MESSAGE_MAP()
+
+CPrinterReadyDlg::CPrinterReadyDlg(CQORTabDlg& main)
+    : CDialog(IDD_PRINTER_READY, main.HasMainWindow() ? &main : nullptr), m_Main(main) {}
+
+BOOL CPrinterReadyDlg::CheckPrinter() {
+    CSpy spy;
+    spy.OutputData("CPrinterReadyDlg::CheckPrinter()");
+    spy.OutputData(m_Main.m_InfoStruct.dwStatus);
+    spy.OutputData(&m_Main.m_PortInfo);
+    bool powerOffAlert = m_Main.m_Product.CompareSetting("IDO_SUPPORT_POWEROFFALERTDLG", 1);
+    return Apply(CheckPrinterReady(m_Main.m_InfoStruct.dwStatus, m_Main.m_PortInfo.dwPortType,
+                                   powerOffAlert));
+}
+
+BOOL CPrinterReadyDlg::CheckOpenSession() {
+    CSpy spy;
+    spy.OutputData("CPrinterReadyDlg::CheckOpenSession()");
+    int answer = m_Main.DoCallback(CBOpenSession, nullptr, 0, 0);
+    return Apply(::CheckOpenSession(answer, m_Main.m_bBidiNew));
+}
+
+BOOL CPrinterReadyDlg::Apply(const ReadyVerdict& verdict) {
+    m_verdict = verdict;
+    if (verdict.ready)
+        return TRUE;
+    CSpy spy;
+    spy.OutputData("CPrinterReadyDlg::Apply() not ready");
+    spy.OutputData(verdict.messageId);
+    m_Main.m_pReadyDlg = this;
+    // A link's click comes straight from the host's loop: the alert is the resource module's.
+    CModuleStateScope state(QorModuleState());
+    DoModal();
+    // The host may have closed the module while the alert was up.
+    if (g_pQORTabDlg == &m_Main)
+        m_Main.m_pReadyDlg = nullptr;
+    return FALSE;
+}
+
+BOOL CPrinterReadyDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(GetWindowText() + " - " + m_Main.m_strPrinterName);
+    CString message;
+    if (!message.LoadString(m_verdict.messageId)) {
+        CSpy spy;
+        spy.OutputError("CPrinterReadyDlg::OnInitDialog() the message is missing");
+    }
+    SetDlgItemText(IDC_READY_MESSAGE, message);
+    ::SendDlgItemMessageA(m_hWnd, IDC_READY_ICON, STM_SETICON,
+                          reinterpret_cast<WPARAM>(::LoadIconA(nullptr, IDI_EXCLAMATION)), 0);
+    return TRUE;
+}
+
+void CPrinterReadyDlg::OnHelpButton() {
+    m_Main.ShowHelpTopic(m_verdict.helpTopic, m_hWnd);
+}

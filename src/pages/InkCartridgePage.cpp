@@ -84,8 +84,10 @@ BOOL CQORInkCartridgePage::OnInitDialog() {
 
     for (size_t index = 0; index < m_Tanks.size(); ++index)
         m_Tanks[index].Attach(kTankControls[index], this);
-    m_Pictures[kPicture6013].Init(kPictureControls[kPicture6013], this, IDB_MAIN_BACKGROUND,
-                                  kKeyColor, BITMAP_TOPLEFT);
+    // Bitmap 6014 of this resource module is the window's whole background: the page shows the
+    // logo tile in its corner instead.
+    m_Pictures[kPicture6013].Init(kPictureControls[kPicture6013], this, IDB_MAIN_LOGO, kKeyColor,
+                                  BITMAP_TOPLEFT);
     m_Pictures[kPicture6161].Init(kPictureControls[kPicture6161], this, IDB_HOME_PICTURE2,
                                   kKeyColor, BITMAP_STRETCHED);
     for (size_t index = 0; index < m_PositionLabels.size(); ++index) {
@@ -161,8 +163,8 @@ void CQORInkCartridgePage::SetUpLinks(bool disabledConnection) {
             continue;
         }
         // On the network kinds that cannot run maintenance the wizards' links stay greyed.
+        // The text stays beside the greyed badge.
         if (disabledConnection && setUp.disabled) {
-            setUp.link->SetTextOffset(0, 0);
             setUp.link->SetHoverColor(kDisabledHoverColor);
             setUp.link->SetDisabledBitmap(setUp.disabled, kKeyColor, ::GetSysColor(COLOR_GRAYTEXT));
             setUp.link->SetDisabledStyle(TRUE);

@@ -139,6 +139,12 @@ BOOL CDialog::PreTranslateMessage(MSG* msg) {
         return FALSE;
     if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd))
         return FALSE;
+    // A typed character makes the dialog look for a control with that mnemonic, walking the
+    // visible controls from the target round to it again: a target the walk cannot reach (a
+    // hidden control, or one on a hidden page) would keep it walking for ever.
+    bool character = msg->message == WM_CHAR || msg->message == WM_SYSCHAR;
+    if (character && !::IsWindowVisible(msg->hwnd))
+        return FALSE;
     return ::IsDialogMessageA(m_hWnd, msg);
 }
 

@@ -429,6 +429,45 @@ def draw_banner(backdrop, g):
     return keyed_picture(backdrop, left, top, width, height, 8, draw)
 
 
+def draw_home_printer():
+    """The printer beside the Home page's status: a soft tile with the printer drawn large."""
+    width, height = 170, 92
+    backdrop = Canvas(width, height, WHITE)
+
+    def draw(face, outline):
+        face.fill(outline, lambda _x, y: mix((236, 246, 251), (206, 228, 240), y / height))
+        face.fill(ring(outline, 1.0), (150, 190, 214), alpha=0.8)
+        draw_printer(face, width / 2, height / 2 + 2, 2.6, (46, 96, 140), WHITE, (20, 54, 86))
+
+    return keyed_picture(backdrop, 0, 0, width, height, 12, draw)
+
+
+def draw_web_globe():
+    """The small globe beside the web link."""
+    width, height = 60, 38
+    canvas = Canvas(width, height, KEY)
+    cx, cy, r = width / 2, height / 2, 15
+    globe = circle(cx, cy, r)
+    canvas.fill(globe, lambda x, y: mix((70, 170, 225), (20, 100, 170), (x + y) / (width + height)))
+    for shape in (ring(circle(cx, cy, r * 0.55), 1.0), ring(globe, 1.2),
+                  capsule(cx - r, cy, cx + r, cy, 0.6), capsule(cx, cy - r, cx, cy + r, 0.6),
+                  capsule(cx - r * 0.85, cy - r * 0.5, cx + r * 0.85, cy - r * 0.5, 0.5),
+                  capsule(cx - r * 0.85, cy + r * 0.5, cx + r * 0.85, cy + r * 0.5, 0.5)):
+        canvas.fill(subtract(shape, lambda x, y: -globe(x, y)), WHITE, alpha=0.7)
+    return canvas
+
+
+def draw_link_arrow():
+    """The arrow in front of a web link: a blue disc with a white arrow."""
+    size = 16
+    canvas = Canvas(size, size, KEY)
+    canvas.fill(circle(size / 2, size / 2, 7.2), (30, 112, 184))
+    canvas.fill(capsule(4.5, 8, 10.5, 8, 1.1), WHITE)
+    canvas.fill(capsule(8, 5, 11, 8, 1.1), WHITE)
+    canvas.fill(capsule(8, 11, 11, 8, 1.1), WHITE)
+    return canvas
+
+
 def draw_icon(size):
     """The window icon as straight RGBA rows: the printer on a teal tile."""
     scale = size / 32.0
@@ -537,15 +576,21 @@ def main(argv):
             pictures[f"nav_{name}_{state}"] = draw_nav_button(background, geometry, index, state)
     pictures["logo"] = draw_logo(background, geometry)
     pictures["banner"] = draw_banner(background, geometry)
+    # The palette serves the skin first: the window's frame is what a 256-colour display shows
+    # everywhere.
+    skin = list(pictures.values())
     for state in ("up", "down"):
         pictures[f"page_button_{state}"] = draw_page_button(state)
+    pictures["home_printer"] = draw_home_printer()
+    pictures["web_globe"] = draw_web_globe()
+    pictures["link_arrow"] = draw_link_arrow()
     import cartridge_art  # the cartridges and the Ink Cartridge page, drawn with these helpers
 
     pictures.update(cartridge_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])
-    write_palette(out / "palette.bin", make_palette(pictures.values()))
+    write_palette(out / "palette.bin", make_palette(skin))
     return 0
 
 

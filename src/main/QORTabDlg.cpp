@@ -295,6 +295,7 @@ bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
         if (CQORPage* shown = sheet->GetQorPage(index))
             shown->Refresh();
     }
+    FillHomeStatus();
     InitNavigationButtons();
     SelectPage(page);
     if (sheet->m_bFeatureSelection)

@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 
+class CQORHomePage;
 class CQORPageSheet;
 
 class CQORTabDlg : public CDialog {
@@ -157,6 +158,22 @@ private:
     int RunHelpTopic(DWORD helpTopic);
     void LayoutSkin();
     bool CreatePageSheet();
+    // What a status update changed, for the repaint that follows.
+    struct RefreshChanges {
+        bool status = false;
+        bool ink = false;
+    };
+    CQORHomePage* GetHomePage() const;
+    void FillHomeStatus();
+    void SetHomeStatusLines();
+    void SetHomeMediaLines(bool sensed);
+    void SetHomeSensedMedia();
+    void UpdateHomeStatus(RefreshChanges& changes);
+    void RefreshInk(RefreshChanges& changes);
+    void UpdateInkDisplays(INKINFO* ink);
+    void RepaintChanged(const RefreshChanges& changes);
+    void RunOpenWindowTopic(int topic);
+    void ShowInkPage();
     void InitNavigationButtons();
     void RepositionToolTips();
     void ShowNavigationToolTips(bool show, bool includingHome);

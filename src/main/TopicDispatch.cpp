@@ -4,6 +4,8 @@
 #include "QORPageSheet.h"
 #include "QORTabDlg.h"
 #include "host/Topics.h"
+#include "pages/HomePage.h"
+#include "resource.h"
 
 namespace {
 bool IsGeneralHelpTopic(int topic) {
@@ -17,20 +19,6 @@ bool IsGeneralHelpTopic(int topic) {
         return true;
     default:
         return false;
-    }
-}
-
-// The page a topic selects in the open window.
-int PageOfOpenWindowTopic(int topic) {
-    switch (topic) {
-    case 225:
-        return kTroubleshootingPage;
-    case 204:
-    case 207:
-    case 210:
-        return kInkPage;
-    default:
-        return PageOfTopic(topic);
     }
 }
 
@@ -102,6 +90,9 @@ void CQORTabDlg::ShowTopic(int topic, STATUSINFO* status) {
     HWND focus = ::GetFocus();
     BuildHelpFilePath();
     if (HasMainWindow()) {
+        RefreshChanges changes;
+        RefreshInk(changes);
+        UpdateHomeStatus(changes);
         if (m_bBringToFront) {
             m_bBringToFront = 0;
             SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -110,19 +101,101 @@ void CQORTabDlg::ShowTopic(int topic, STATUSINFO* status) {
         m_bPostInstallCheck = 0;
         CQORPageSheet* sheet = GetPageSheet();
         int active = sheet ? sheet->GetActiveIndex() : kHomePage;
+        // The poll's own topic: its page is already shown.
         bool alreadyShown = topic == kTopicHome + active && topic != kTopicHome;
-        if (!alreadyShown) {
-            if (IsGeneralHelpTopic(topic) && topic != 204 && topic != 207 && topic != 210) {
-                ShowHelpTopic(kHelpTopicGeneral);
-            } else if (topic == 218) {
-                ShowHelpTopic(kHelpTopicNetwork);
-            } else if (topic == kTopicSuppliesWeb) {
-                FollowSuppliesLink(&m_Records.ink);
-            } else if (topic != kTopicStatusUpdate && topic != 214 && topic != 222) {
-                SelectPage(PageOfOpenWindowTopic(topic));
-            }
-        }
+        if (!alreadyShown)
+            RunOpenWindowTopic(topic);
+        // The topic may have closed the module.
+        if (g_pQORTabDlg != this)
+            return;
+        RepaintChanged(changes);
     }
     if (focus && ::IsWindow(focus))
         ::SetFocus(focus);
+}
+
+void CQORTabDlg::ShowInkPage() {
+    SelectPage(kInkPage);
+}
+
+void CQORTabDlg::RunOpenWindowTopic(int topic) {
+    enum class Action { Page, GeneralHelp, NetworkHelp, InkPage, SuppliesWeb, Nothing };
+    struct Row {
+        int first;
+        int last;
+        Action action;
+        int page;
+    };
+    static constexpr Row kTopics[] = {
+        {100, 100, Action::Page, kHomePage},
+        {302, 302, Action::Page, kHomePage},
+        {101, 101, Action::Page, kPrinterFeaturesPage},
+        {102, 102, Action::Page, kTroubleshootingPage},
+        {224, 225, Action::Page, kTroubleshootingPage},
+        {301, 301, Action::Page, kTroubleshootingPage},
+        {103, 103, Action::Page, kInkPage},
+        {104, 104, Action::Page, kContactInfoPage},
+        {105, 105, Action::Page, kAdvancedPage},
+        {223, 223, Action::Page, kAdvancedPage},
+        {201, 202, Action::GeneralHelp, 0},
+        {219, 219, Action::GeneralHelp, 0},
+        {218, 218, Action::NetworkHelp, 0},
+        {203, 213, Action::InkPage, 0},
+        {215, 217, Action::InkPage, 0},
+        {220, 221, Action::InkPage, 0},
+        {303, 305, Action::InkPage, 0},
+        {307, 307, Action::InkPage, 0},
+        {404, 405, Action::InkPage, 0},
+        {214, 214, Action::Nothing, 0},
+        {222, 222, Action::Nothing, 0},
+        {306, 306, Action::Nothing, 0},
+        {308, 308, Action::Nothing, 0},
+        {313, 316, Action::Nothing, 0},
+        {701, 701, Action::Nothing, 0},
+        {kTopicStatusUpdate, kTopicStatusUpdate, Action::Nothing, 0},
+        {kTopicSuppliesWeb, kTopicSuppliesWeb, Action::SuppliesWeb, 0},
+    };
+    Row chosen{topic, topic, Action::Page, kHomePage};
+    for (const Row& row : kTopics)
+        if (topic >= row.first && topic <= row.last) {
+            chosen = row;
+            break;
+        }
+    switch (chosen.action) {
+    case Action::Page:
+        SelectPage(chosen.page);
+        break;
+    case Action::GeneralHelp:
+        ShowHelpTopic(kHelpTopicGeneral);
+        break;
+    case Action::NetworkHelp:
+        ShowHelpTopic(kHelpTopicNetwork);
+        // No effect while the window is open; it closes the module when only help was asked.
+        Shutdown(kNoWindow);
+        break;
+    case Action::InkPage:
+        ShowInkPage();
+        break;
+    case Action::SuppliesWeb:
+        FollowSuppliesLink(&m_Records.ink);
+        break;
+    case Action::Nothing:
+        break;
+    }
+}
+
+void CQORTabDlg::RepaintChanged(const RefreshChanges& changes) {
+    CQORPageSheet* sheet = GetPageSheet();
+    int active = sheet ? sheet->GetActiveIndex() : -1;
+    CQORHomePage* home = GetHomePage();
+    if (active == kHomePage && home && (changes.ink || changes.status)) {
+        home->RepaintLine(IDC_HOME_STATUS_TEXT1);
+        if (m_Product.CompareSetting("IDO_AUTOMEDIASENSE_AUTOQUALITY", 1))
+            home->RepaintLine(IDC_HOME_MEDIA_TEXT1);
+        if (m_Product.CompareSetting("IDO_AUTOMEDIASENSEDUALTRAY", 1))
+            home->RepaintLine(IDC_HOME_MEDIA_TEXT2);
+    }
+    if (active == kTroubleshootingPage && changes.status)
+        if (CQORPage* troubleshooting = sheet->GetQorPage(kTroubleshootingPage))
+            troubleshooting->Refresh();
 }

@@ -60,10 +60,14 @@ BOOL CQORPage::OnSetActive() {
     return CPropertyPage::OnSetActive();
 }
 
+bool CQORPage::ShowsOkAndCancel() const {
+    return g_pQORTabDlg && g_pQORTabDlg->m_bSettingsChanged;
+}
+
 void CQORPage::UpdateClosingButtons() {
     if (!IsWindow())
         return;
-    bool unsaved = g_pQORTabDlg && g_pQORTabDlg->m_bSettingsChanged;
+    bool unsaved = ShowsOkAndCancel();
     m_ClosingButtons[kClose].ShowWindow(unsaved ? SW_HIDE : SW_SHOW);
     m_ClosingButtons[kOk].ShowWindow(unsaved ? SW_SHOW : SW_HIDE);
     m_ClosingButtons[kCancel].ShowWindow(unsaved ? SW_SHOW : SW_HIDE);

@@ -7,6 +7,7 @@
 #include "Palette256.h"
 #include "PropertySheet.h"
 #include "TransStatic.h"
+#include "qor.h"
 
 #include <array>
 
@@ -16,6 +17,8 @@ public:
 
     // Brings the page's controls up to date with the main window's records.
     virtual void Refresh() {}
+    // New ink levels and cartridges for the page's ink display, if it has one.
+    virtual void UpdateInkLevels(INKINFO*) {}
     // Shows Close, or OK and Cancel while a setting is unsaved.
     void UpdateClosingButtons();
 
@@ -32,6 +35,8 @@ protected:
     void OnHelp();
     // Draws what the page shows over its white background (pictures, tanks).
     virtual void PaintContent(HDC) {}
+    // OK and Cancel stand in place of Close while an Advanced setting is unsaved.
+    virtual bool ShowsOkAndCancel() const;
     DECLARE_MESSAGE_MAP()
 
     CPalette256 m_Palette;

@@ -7,6 +7,7 @@
 #include "host/Entry.h"
 #include "host/QorModule.h"
 #include "main/QORPageSheet.h"
+#include "pages/QORPage.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 

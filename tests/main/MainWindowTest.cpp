@@ -229,3 +229,41 @@ TEST_F(MainWindowTest, OnHomeTheOtherButtonsShowTheirDescriptionsUntilAnotherPag
     ASSERT_EQ(Open(103), 1);
     EXPECT_EQ(VisibleToolTips(), 0);
 }
+
+TEST_F(MainWindowTest, TypedCharactersOnAPageButtonAreHandledAndReturn) {
+    ASSERT_EQ(Open(100), 1);
+    HWND home = Main()->GetPageSheet()->GetQorPage(kHomePage)->m_hWnd;
+    HWND close = ::GetDlgItem(home, IDC_HOME_CLOSE);
+    ::SetFocus(close);
+    for (WPARAM key : {WPARAM('7'), WPARAM('>'), WPARAM(VK_RETURN), WPARAM('c')}) {
+        MSG msg{close, WM_CHAR, key, 0, 0, {}};
+        EntryFilterDllMsg(&msg);
+        MSG system{close, WM_SYSCHAR, key, 0, 0, {}};
+        EntryFilterDllMsg(&system);
+    }
+    EXPECT_TRUE(Main()->HasMainWindow());
+}
+
+TEST_F(MainWindowTest, KeysOnEveryButtonOfEveryPageAreHandledAndReturn) {
+    ASSERT_EQ(Open(100), 1);
+    for (UINT nav = IDC_NAV_HOME; nav <= IDC_NAV_ADVANCED; ++nav) {
+        Click(nav);
+        HWND page = Main()->GetPageSheet()->GetActivePage()->m_hWnd;
+        for (HWND child = ::GetWindow(page, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            char name[32] = {};
+            ::GetClassNameA(child, name, sizeof name);
+            // Closing buttons would end the test; hidden ones get the keys too.
+            int id = ::GetDlgCtrlID(child);
+            if (std::string(name) != "Button" || id == IDC_PAGE_CLOSE || id == IDC_HOME_CLOSE ||
+                (::IsWindowVisible(child) && (id == IDC_PAGE_OK || id == IDC_PAGE_CANCEL_OR_HELP)))
+                continue;
+            ::PostMessageA(child, WM_KEYDOWN, VK_RETURN, 1);
+            ::PostMessageA(child, WM_CHAR, 'x', 1);
+            ::PostMessageA(child, WM_KEYUP, VK_RETURN, 0xC0000001);
+            Pump();
+            if (!Main())
+                return;
+        }
+    }
+}

@@ -523,8 +523,14 @@ void CQORTabDlg::OnNcLButtonUp(UINT hitTest, POINT) {
 }
 
 BOOL CQORTabDlg::OnEraseBkgnd(HDC dc) {
+    // The drawn buttons ask for the skin under them one by one: only the part asked for is built.
     RECT client = GetClientRect();
-    CMemDC memory(dc, client);
+    RECT box{};
+    if (::GetClipBox(dc, &box) == NULLREGION)
+        return TRUE;
+    if (::IsRectEmpty(&box))
+        box = client;
+    CMemDC memory(dc, box);
     m_Palette.Realize(memory);
     CBrush base;
     base.CreateSolidBrush(kSkinBase);

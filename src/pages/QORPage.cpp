@@ -74,8 +74,14 @@ void CQORPage::UpdateClosingButtons() {
 }
 
 BOOL CQORPage::OnEraseBkgnd(HDC dc) {
+    // Drawn controls ask for the page under them one by one: only the part asked for is built.
     RECT client = GetClientRect();
-    CMemDC memory(dc, client);
+    RECT box{};
+    if (::GetClipBox(dc, &box) == NULLREGION)
+        return TRUE;
+    if (::IsRectEmpty(&box))
+        box = client;
+    CMemDC memory(dc, box);
     m_Palette.Realize(memory);
     ::FillRect(memory, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     PaintContent(memory);

@@ -26,6 +26,10 @@ void CDrawnControl::Draw(HDC parentDC) {
     if (!parentDC || !m_hWnd || !IsWindowVisible())
         return;
     RECT rect = GetRectInParent();
+    // A page draws its controls whenever part of it is asked for: those outside that part cost
+    // nothing.
+    if (!::RectVisible(parentDC, &rect))
+        return;
     CDC dc(parentDC);
     int saved = dc.SaveDC();
     dc.IntersectClipRect(rect);

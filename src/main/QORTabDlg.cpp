@@ -1,7 +1,6 @@
 #include "QORTabDlg.h"
 
 #include "CSpy.h"
-#include "MemDC.h"
 #include "Operations.h"
 #include "QORPageSheet.h"
 #include "host/QorModule.h"
@@ -522,23 +521,36 @@ void CQORTabDlg::OnNcLButtonUp(UINT hitTest, POINT) {
     Default();
 }
 
-BOOL CQORTabDlg::OnEraseBkgnd(HDC dc) {
-    // The drawn buttons ask for the skin under them one by one: only the part asked for is built.
+void CQORTabDlg::BuildSkinCache() {
+    // The skin is drawn once into a picture of the client area; every erase copies from it.
     RECT client = GetClientRect();
+    CClientDC screen(m_hWnd);
+    m_SkinCache.CreateCompatibleBitmap(screen, client.right, client.bottom);
+    CCompatibleDC cache(screen);
+    CSelectObject select(cache, m_SkinCache);
+    m_Palette.Realize(cache);
+    CBrush base;
+    base.CreateSolidBrush(kSkinBase);
+    ::FillRect(cache, &client, base);
+    if (m_Background.IsValid())
+        DrawTransparentBitmap(cache, m_Background, kSkinOffsetX, kSkinOffsetY, kSkinKey);
+    m_Logo.Draw(cache);
+    m_Banner.Draw(cache);
+}
+
+BOOL CQORTabDlg::OnEraseBkgnd(HDC dc) {
+    if (!m_SkinCache.IsValid())
+        BuildSkinCache();
     RECT box{};
     if (::GetClipBox(dc, &box) == NULLREGION)
         return TRUE;
     if (::IsRectEmpty(&box))
-        box = client;
-    CMemDC memory(dc, box);
-    m_Palette.Realize(memory);
-    CBrush base;
-    base.CreateSolidBrush(kSkinBase);
-    ::FillRect(memory, &client, base);
-    if (m_Background.IsValid())
-        DrawTransparentBitmap(memory, m_Background, kSkinOffsetX, kSkinOffsetY, kSkinKey);
-    m_Logo.Draw(memory);
-    m_Banner.Draw(memory);
+        box = GetClientRect();
+    m_Palette.Realize(dc);
+    CCompatibleDC cache(dc);
+    CSelectObject select(cache, m_SkinCache);
+    ::BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, cache, box.left,
+             box.top, SRCCOPY);
     return TRUE;
 }
 
@@ -548,6 +560,7 @@ HBRUSH CQORTabDlg::OnCtlColor(HDC dc, HWND, UINT) {
 }
 
 void CQORTabDlg::OnSysColorChange() {
+    m_SkinCache.DeleteObject();
     Invalidate();
 }
 

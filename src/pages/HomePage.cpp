@@ -155,6 +155,7 @@ void CQORHomePage::InitCartridges() {
 
 void CQORHomePage::ShowCartridge(int position, DWORD logicalId) {
     CartridgeView view = ShownCartridge(logicalId, position);
+    m_CartridgePictureIds[position - 1] = view.pictureId;
     m_CartridgePictures[position - 1].SetBitmap(view.pictureId, kKey);
     transbkstatic& name = m_CartridgeNames[position - 1];
     name.SetTextId(view.nameId);
@@ -222,7 +223,12 @@ void CQORHomePage::SetMediaLines(UINT line1, UINT line2, bool hideLine1) {
 void CQORHomePage::SetCartridgePicture(int position, DWORD logicalId) {
     if (position < 1 || position > 2 || !IsWindow())
         return;
-    m_CartridgePictures[position - 1].SetBitmap(CartridgePictureId(logicalId), kKey);
+    // Level changes come with every poll: the same picture is not loaded and drawn again.
+    UINT picture = CartridgePictureId(logicalId);
+    if (m_CartridgePictureIds[position - 1] == picture)
+        return;
+    m_CartridgePictureIds[position - 1] = picture;
+    m_CartridgePictures[position - 1].SetBitmap(picture, kKey);
 }
 
 void CQORHomePage::RepaintLine(UINT controlId) {

@@ -53,6 +53,7 @@ private:
     transbkstatic m_MediaText2;
     // Pictures and names of cartridges 1 and 2, and their label pictures.
     std::array<CTransStaticBmp, 2> m_CartridgePictures;
+    std::array<UINT, 2> m_CartridgePictureIds{};
     std::array<CTransStaticBmp, 2> m_CartridgeLabels;
     std::array<transbkstatic, 2> m_CartridgeNames;
     transbkstatic m_StatusText2;

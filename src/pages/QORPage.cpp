@@ -74,18 +74,27 @@ void CQORPage::UpdateClosingButtons() {
 }
 
 BOOL CQORPage::OnEraseBkgnd(HDC dc) {
-    // Drawn controls ask for the page under them one by one: only the part asked for is built.
-    RECT client = GetClientRect();
+    // A drawn control asking for the page under it hands in a buffer of its own already.
+    if (::GetObjectType(dc) == OBJ_MEMDC) {
+        PaintPage(dc);
+        return TRUE;
+    }
+    // Only the part asked for is built.
     RECT box{};
     if (::GetClipBox(dc, &box) == NULLREGION)
         return TRUE;
     if (::IsRectEmpty(&box))
-        box = client;
+        box = GetClientRect();
     CMemDC memory(dc, box);
-    m_Palette.Realize(memory);
-    ::FillRect(memory, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    PaintContent(memory);
+    PaintPage(memory);
     return TRUE;
+}
+
+void CQORPage::PaintPage(HDC dc) {
+    m_Palette.Realize(dc);
+    RECT client = GetClientRect();
+    ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    PaintContent(dc);
 }
 
 HBRUSH CQORPage::OnCtlColor(HDC dc, HWND, UINT ctlColor) {

@@ -26,6 +26,7 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     BOOL OnEraseBkgnd(HDC dc);
+    void PaintPage(HDC dc);
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlColor);
     void OnSysColorChange();
     BOOL OnHelpInfo(HELPINFO* info);

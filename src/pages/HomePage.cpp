@@ -19,16 +19,9 @@ const NvoProduct& Options() {
 
 BEGIN_MESSAGE_MAP(CQORHomePage, CQORPage)
 ON_COMMAND(IDC_PAGE_WEB_LINK, OnWebLink)
-ON_COMMAND(IDC_PAGE_OK, OnOrderOkButton)
-ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnOrderCancelButton)
-ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnOrderHelpButton)
 END_MESSAGE_MAP()
 
 CQORHomePage::CQORHomePage() : CQORPage(IDD_PAGE_HOME) {}
-
-bool CQORHomePage::HasOrderButtons() const {
-    return g_pQORTabDlg && Options().CompareSetting("IDO_ORDER_INKCART_BUTTONS_OPTION", 1);
-}
 
 bool CQORHomePage::IsPictureOverride() const {
     return g_pQORTabDlg && Options().CompareSetting("IDO_CARTRIDGE_BITMAP_OVERRIDE", "1");
@@ -42,7 +35,6 @@ BOOL CQORHomePage::OnInitDialog() {
     InitTexts();
     InitMediaTexts();
     InitCartridges();
-    InitButtons();
     InitInkTanks();
     return TRUE;
 }
@@ -165,19 +157,6 @@ void CQORHomePage::ShowCartridge(int position, DWORD logicalId) {
         ReportInvalidCartridgeId(logicalId, position, g_pQORTabDlg->m_hWnd);
 }
 
-void CQORHomePage::InitButtons() {
-    // The base binds the closing buttons; models with the order option use three of them.
-    if (!HasOrderButtons())
-        return;
-    CString text;
-    text.LoadString(IDS_HOME_OK);
-    GetDlgItem(IDC_PAGE_OK).SetWindowText(text);
-    text.LoadString(IDS_HOME_CANCEL);
-    GetDlgItem(IDC_PAGE_CANCEL_OR_HELP).SetWindowText(text);
-    text.LoadString(IDS_HOME_ORDER);
-    GetDlgItem(IDC_PAGE_HELP_OR_ORDER).SetWindowText(text);
-}
-
 void CQORHomePage::InitInkTanks() {
     for (size_t index = 0; index < m_Tanks.size(); ++index)
         m_Tanks[index].Attach(kTankControls[index], this);
@@ -193,10 +172,6 @@ void CQORHomePage::InitInkTanks() {
     // The tanks that take no part show nothing, not even their frame.
     m_Tanks[pictureOverride ? kTank2025 : kTank2023].ShowWindow(SW_HIDE);
     m_Tanks[pictureOverride ? kTank2026 : kTank2024].ShowWindow(SW_HIDE);
-}
-
-bool CQORHomePage::ShowsOkAndCancel() const {
-    return HasOrderButtons() || CQORPage::ShowsOkAndCancel();
 }
 
 void CQORHomePage::SetStatusLine1(UINT textId) {
@@ -289,25 +264,4 @@ void CQORHomePage::PaintContent(HDC dc) {
 
 void CQORHomePage::OnWebLink() {
     m_WebLink.FollowLink("IDO_HOMEPAGE_SUBURL", TRUE);
-}
-
-void CQORHomePage::OnOrderOkButton() {
-    if (HasOrderButtons())
-        OnClosePage();
-    else
-        OnSaveAndClose();
-}
-
-void CQORHomePage::OnOrderCancelButton() {
-    if (HasOrderButtons())
-        OnHelp();
-    else
-        OnRevertAndClose();
-}
-
-void CQORHomePage::OnOrderHelpButton() {
-    if (HasOrderButtons())
-        m_WebLink.FollowLink("IDO_SUPPLIES_SUBURL", &g_pQORTabDlg->m_Records.ink, TRUE);
-    else
-        OnHelp();
 }

@@ -30,20 +30,14 @@ protected:
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* msg) override;
     void PaintContent(HDC dc) override;
-    bool ShowsOkAndCancel() const override;
     void OnWebLink();
-    void OnOrderOkButton();
-    void OnOrderCancelButton();
-    void OnOrderHelpButton();
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool HasOrderButtons() const;
     bool IsPictureOverride() const;
     void InitTexts();
     void InitMediaTexts();
     void InitCartridges();
-    void InitButtons();
     void InitInkTanks();
     void ShowCartridge(int position, DWORD logicalId);
 

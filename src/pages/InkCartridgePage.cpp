@@ -25,11 +25,6 @@ constexpr UINT kLabelControls[] = {IDC_INK_CARTRIDGE1_LABEL, IDC_INK_CARTRIDGE2_
 constexpr UINT kLabelBitmaps[] = {IDB_CART_LABEL_LEFT, IDB_CART_LABEL_RIGHT};
 constexpr UINT kNameControls[] = {IDC_INK_CARTRIDGE1_NAME, IDC_INK_CARTRIDGE2_NAME};
 
-bool OrderOption() {
-    return g_pQORTabDlg &&
-           g_pQORTabDlg->m_Product.CompareSetting("IDO_ORDER_INKCART_BUTTONS_OPTION", 1);
-}
-
 bool CleanRollersOption() {
     return g_pQORTabDlg && g_pQORTabDlg->m_Product.CompareSetting("IDO_SUPPORT_CLEANROLLERS", 1);
 }
@@ -53,9 +48,6 @@ ON_COMMAND(IDC_INK_ORDER_LINK, OrderSupplies)
 ON_COMMAND(IDC_INK_INSTALL_LINK, InstallCartridges)
 ON_COMMAND(IDC_INK_CARTRIDGE_HELP_LINK, OnCartridgeHelp)
 ON_COMMAND(IDC_PAGE_WEB_LINK, OnSuppliesWebLink)
-ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnHelpOrOrder)
-ON_COMMAND(IDC_PAGE_OK, OnOkButton)
-ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnCancelOrHelp)
 ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
@@ -113,7 +105,6 @@ BOOL CQORInkCartridgePage::OnInitDialog() {
         m_SuppliesLink.ShowWindow(SW_HIDE);
         m_WebCaption.ShowWindow(SW_HIDE);
     }
-    SetUpClosingButtons();
 
     // Slot 0 of the display shows the cartridge of position 1, slot 1 that of position 2; the
     // other two tanks take no part.
@@ -170,24 +161,6 @@ void CQORInkCartridgePage::SetUpLinks(bool disabledConnection) {
             setUp.link->SetDisabledStyle(TRUE);
         }
     }
-}
-
-void CQORInkCartridgePage::SetUpClosingButtons() {
-    if (!OrderOption())
-        return;
-    CString text;
-    const std::pair<UINT, UINT> texts[] = {{IDC_PAGE_OK, IDS_HOME_OK},
-                                           {IDC_PAGE_CANCEL_OR_HELP, IDS_HOME_CANCEL},
-                                           {IDC_PAGE_HELP_OR_ORDER, IDS_HOME_ORDER}};
-    for (const auto& [control, string] : texts) {
-        if (text.LoadString(string))
-            SetDlgItemText(static_cast<int>(control), text);
-    }
-    UpdateClosingButtons();
-}
-
-bool CQORInkCartridgePage::ShowsOkAndCancel() const {
-    return OrderOption() || CQORPage::ShowsOkAndCancel();
 }
 
 void CQORInkCartridgePage::Refresh() {
@@ -310,27 +283,6 @@ void CQORInkCartridgePage::OnCartridgeHelp() {
 void CQORInkCartridgePage::OnSuppliesWebLink() {
     if (g_pQORTabDlg)
         FollowSuppliesAddress();
-}
-
-void CQORInkCartridgePage::OnHelpOrOrder() {
-    if (OrderOption())
-        FollowSuppliesAddress();
-    else
-        OnHelp();
-}
-
-void CQORInkCartridgePage::OnOkButton() {
-    if (OrderOption())
-        OnClosePage();
-    else
-        OnSaveAndClose();
-}
-
-void CQORInkCartridgePage::OnCancelOrHelp() {
-    if (OrderOption())
-        OnHelp();
-    else
-        OnRevertAndClose();
 }
 
 void CQORInkCartridgePage::OnLButtonUp(UINT, POINT) {

@@ -33,19 +33,14 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void PaintContent(HDC dc) override;
-    bool ShowsOkAndCancel() const override;
 
     void OnSuppliesWebLink();
     void OnCartridgeHelp();
-    void OnHelpOrOrder();
-    void OnOkButton();
-    void OnCancelOrHelp();
     void OnLButtonUp(UINT flags, POINT point);
     DECLARE_MESSAGE_MAP()
 
 private:
     void SetUpLinks(bool disabledConnection);
-    void SetUpClosingButtons();
     void ShowCartridges();
     void LaunchWizard(WindowId slot);
     // The main window, which owns what the page opens.

@@ -2,6 +2,7 @@
 
 #include "Gdi.h"
 #include "GuiFont.h"
+#include "Links.h"
 #include "MemDC.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
@@ -19,9 +20,9 @@ ON_WM_SYSCOLORCHANGE()
 ON_WM_HELPINFO()
 ON_COMMAND(IDC_PAGE_CLOSE, OnClosePage)
 ON_COMMAND(IDC_HOME_CLOSE, OnClosePage)
-ON_COMMAND(IDC_PAGE_OK, OnSaveAndClose)
-ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnRevertAndClose)
-ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnHelp)
+ON_COMMAND(IDC_PAGE_OK, OnOkButton)
+ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnCancelOrHelp)
+ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnHelpOrOrder)
 END_MESSAGE_MAP()
 
 CQORPage::CQORPage(UINT templateId) : CPropertyPage(templateId) {}
@@ -51,6 +52,15 @@ BOOL CQORPage::OnInitDialog() {
             button.SetTextColor(kButtonTextColor);
         }
     }
+    if (HasOrderButtons()) {
+        const std::pair<UINT, UINT> texts[] = {{IDC_PAGE_OK, IDS_HOME_OK},
+                                               {IDC_PAGE_CANCEL_OR_HELP, IDS_HOME_CANCEL},
+                                               {IDC_PAGE_HELP_OR_ORDER, IDS_HOME_ORDER}};
+        CString text;
+        for (const auto& [control, string] : texts)
+            if (text.LoadString(string))
+                SetDlgItemText(static_cast<int>(control), text);
+    }
     UpdateClosingButtons();
     return TRUE;
 }
@@ -60,8 +70,13 @@ BOOL CQORPage::OnSetActive() {
     return CPropertyPage::OnSetActive();
 }
 
-bool CQORPage::ShowsOkAndCancel() const {
-    return g_pQORTabDlg && g_pQORTabDlg->m_bSettingsChanged;
+bool CQORPage::HasOrderButtons() {
+    return g_pQORTabDlg &&
+           g_pQORTabDlg->m_Product.CompareSetting("IDO_ORDER_INKCART_BUTTONS_OPTION", 1);
+}
+
+bool CQORPage::ShowsOkAndCancel() {
+    return HasOrderButtons() || (g_pQORTabDlg && g_pQORTabDlg->m_bSettingsChanged);
 }
 
 void CQORPage::UpdateClosingButtons() {
@@ -132,4 +147,27 @@ void CQORPage::OnRevertAndClose() {
 void CQORPage::OnHelp() {
     if (g_pQORTabDlg)
         g_pQORTabDlg->ShowHelp();
+}
+
+void CQORPage::OnOkButton() {
+    if (HasOrderButtons())
+        OnClosePage();
+    else
+        OnSaveAndClose();
+}
+
+void CQORPage::OnCancelOrHelp() {
+    if (HasOrderButtons())
+        OnHelp();
+    else
+        OnRevertAndClose();
+}
+
+void CQORPage::OnHelpOrOrder() {
+    if (!HasOrderButtons()) {
+        OnHelp();
+        return;
+    }
+    CGUIUrlLink link;
+    link.FollowLink("IDO_SUPPLIES_SUBURL", &g_pQORTabDlg->m_Records.ink, TRUE);
 }

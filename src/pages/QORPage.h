@@ -34,10 +34,15 @@ protected:
     void OnSaveAndClose();
     void OnRevertAndClose();
     void OnHelp();
+    void OnOkButton();
+    void OnCancelOrHelp();
+    void OnHelpOrOrder();
     // Draws what the page shows over its white background (pictures, tanks).
     virtual void PaintContent(HDC) {}
-    // OK and Cancel stand in place of Close while an Advanced setting is unsaved.
-    virtual bool ShowsOkAndCancel() const;
+    // Models with the order option have OK (closing), Help and Order Supplies; the others Close
+    // and Help, or OK and Cancel while an Advanced setting is unsaved.
+    static bool HasOrderButtons();
+    static bool ShowsOkAndCancel();
     DECLARE_MESSAGE_MAP()
 
     CPalette256 m_Palette;

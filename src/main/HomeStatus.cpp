@@ -73,14 +73,12 @@ void CQORTabDlg::FillHomeStatus() {
         SetHomeSensedMedia();
 }
 
+// The Troubleshooting page follows a changed state only while it is the current page (the
+// repaint after the topic); here the change is only marked.
 void CQORTabDlg::UpdateHomeStatus(RefreshChanges& changes) {
     CQORHomePage* home = GetHomePage();
-    CQORPage* troubleshooting =
-        GetPageSheet() ? GetPageSheet()->GetQorPage(kTroubleshootingPage) : nullptr;
     if (m_PortInfo.dwPortType == QOR_PORT_NO_STATUS) {
         if (m_PrevRecords.port.dwPortType != QOR_PORT_NO_STATUS) {
-            if (troubleshooting)
-                troubleshooting->Refresh();
             if (home)
                 home->SetStatusLine1(IDS_STATUS_NO_STATUS_PORT);
             SetHomeMediaLines(false);
@@ -89,8 +87,6 @@ void CQORTabDlg::UpdateHomeStatus(RefreshChanges& changes) {
         return;
     }
     if (m_InfoStruct.dwStatus != m_PrevInfoStruct.dwStatus) {
-        if (troubleshooting)
-            troubleshooting->Refresh();
         changes.status = true;
         SetHomeStatusLines();
     }

@@ -2,6 +2,7 @@
 // act on dialogs as they are created (for modal loops).
 #pragma once
 
+#include "DialogHook.h"
 #include "Wnd.h"
 
 #include <functional>
@@ -20,40 +21,11 @@ inline void PumpMessages() {
     }
 }
 
-// Calls action with each top-level dialog window of this thread as it is created, so that a
-// test can post the steps of a modal run before the loop starts.
-class CDialogCreationHook {
+// Acts on each top-level dialog of this thread as it is created.
+class CDialogCreationHook : public CDialogHook {
 public:
-    explicit CDialogCreationHook(std::function<void(HWND)> action) {
-        Action() = std::move(action);
-        m_hook = ::SetWindowsHookExA(WH_CBT, &CDialogCreationHook::Proc, nullptr,
-                                     ::GetCurrentThreadId());
-    }
-    ~CDialogCreationHook() {
-        ::UnhookWindowsHookEx(m_hook);
-        Action() = nullptr;
-    }
-    CDialogCreationHook(const CDialogCreationHook&) = delete;
-    CDialogCreationHook& operator=(const CDialogCreationHook&) = delete;
-
-private:
-    static std::function<void(HWND)>& Action() {
-        static std::function<void(HWND)> action;
-        return action;
-    }
-    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_CREATEWND) {
-            auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam);
-            auto hwnd = reinterpret_cast<HWND>(wParam);
-            char className[32] = "";
-            ::GetClassNameA(hwnd, className, sizeof(className));
-            if (lstrcmpA(className, "#32770") == 0 && !(create->lpcs->style & WS_CHILD) && Action())
-                Action()(hwnd);
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    HHOOK m_hook;
+    explicit CDialogCreationHook(std::function<void(HWND)> action)
+        : CDialogHook(kCreated, std::move(action)) {}
 };
 
 } // namespace testing_support

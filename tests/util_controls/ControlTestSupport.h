@@ -3,6 +3,8 @@
 // file and the user-interface handler of a test.
 #pragma once
 
+#include "DialogHook.h"
+
 #include "Operations.h"
 
 #include <CString.h>
@@ -214,39 +216,12 @@ private:
     }
 };
 
-// Calls action with each dialog window of this thread as it is activated (a modal dialog: while
-// its WM_INITDIALOG runs, before its loop), so that a test can post the steps of a modal run.
-class CDialogActivationHook {
+// Acts on each dialog of this thread as it is activated (a modal dialog: while its
+// WM_INITDIALOG runs, before its loop).
+class CDialogActivationHook : public CDialogHook {
 public:
-    explicit CDialogActivationHook(std::function<void(HWND)> action) {
-        Action() = std::move(action);
-        m_hook = ::SetWindowsHookExA(WH_CBT, &CDialogActivationHook::Proc, nullptr,
-                                     ::GetCurrentThreadId());
-    }
-    ~CDialogActivationHook() {
-        ::UnhookWindowsHookEx(m_hook);
-        Action() = nullptr;
-    }
-    CDialogActivationHook(const CDialogActivationHook&) = delete;
-    CDialogActivationHook& operator=(const CDialogActivationHook&) = delete;
-
-private:
-    static std::function<void(HWND)>& Action() {
-        static std::function<void(HWND)> action;
-        return action;
-    }
-    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_ACTIVATE && Action()) {
-            auto hwnd = reinterpret_cast<HWND>(wParam);
-            char className[32] = "";
-            ::GetClassNameA(hwnd, className, sizeof(className));
-            if (lstrcmpA(className, "#32770") == 0)
-                Action()(hwnd);
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    HHOOK m_hook;
+    explicit CDialogActivationHook(std::function<void(HWND)> action)
+        : CDialogHook(kActivated, std::move(action)) {}
 };
 
 } // namespace controls_test

@@ -1,14 +1,13 @@
 // Opening and closing the main window: QORInit with topic 100 until the window is drawn, then
 // QORTerminateNow; beside the floor of building the same dialogs from the same templates with
 // Win32 calls alone. Prints the figures, their ratio and the process's working set.
+#include "BenchSupport.h"
 #include "qor.h"
 #include "resource.h"
 
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace {
 constexpr int kRounds = 40;
@@ -21,44 +20,22 @@ int QuietHost(int request, void* payload, int, int) {
     return 1;
 }
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!QORFilterDllMsg(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
-
 void DrawNow(HWND window) {
     ::RedrawWindow(window, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
-}
+using bench::Median;
+using bench::Now;
+using bench::PlainDialog;
+using bench::PumpPending;
 
 // The same windows from the same templates: the main dialog and its six pages as children.
 double FloorRound(HMODULE resources) {
     static const UINT kPages[] = {
         IDD_PAGE_HOME,          IDD_PAGE_FEATURES, IDD_PAGE_TROUBLESHOOTING,
         IDD_PAGE_INK_CARTRIDGE, IDD_PAGE_CONTACT,  IDD_PAGE_ADVANCED};
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
+    double start = Now();
     HWND main =
         ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_QOR_MAIN), nullptr, PlainDialog, 0);
     HBITMAP background = ::LoadBitmapA(resources, MAKEINTRESOURCEA(IDB_MAIN_BACKGROUND));
@@ -71,20 +48,17 @@ double FloorRound(HMODULE resources) {
     PumpPending();
     ::DestroyWindow(main);
     ::DeleteObject(background);
-    ::QueryPerformanceCounter(&end);
-    return Milliseconds(start, end);
+    return Now() - start;
 }
 
 double ModuleRound(STATUSINFO* status, PORTINFO* port) {
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
+    double start = Now();
     QORInit("Benchmark Printer", 100, status, port, QuietHost);
     HWND main = ::FindWindowA(nullptr, "Printer Assistant - Benchmark Printer");
     DrawNow(main);
     PumpPending();
     QORTerminateNow();
-    ::QueryPerformanceCounter(&end);
-    return Milliseconds(start, end);
+    return Now() - start;
 }
 } // namespace
 

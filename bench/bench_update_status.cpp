@@ -2,10 +2,10 @@
 // levels, and a changed state and paper; beside the floor of the same visible work done with
 // Win32 calls alone (the texts set and the lines hidden and shown on a dialog of the Home page's
 // template). Prints each figure and its ratio to the floor.
+#include "BenchSupport.h"
 #include "qor.h"
 #include "resource.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -16,31 +16,10 @@ int QuietHost(int, void*, int, int) {
     return 1;
 }
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!QORFilterDllMsg(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
-
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
-}
+using bench::Median;
+using bench::Now;
+using bench::PlainDialog;
+using bench::PumpPending;
 
 // Each round ends when the windows have painted what changed.
 template <class Work> double Measure(Work work) {
@@ -76,10 +55,10 @@ int main() {
         std::fprintf(stderr, "vqtrqorr.dll is missing\n");
         return 1;
     }
-    HWND frame = ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_QOR_MAIN), nullptr,
-                                      PlainDialog, 0);
-    HWND plain = ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_PAGE_HOME), frame,
-                                      PlainDialog, 0);
+    HWND frame =
+        ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_QOR_MAIN), nullptr, PlainDialog, 0);
+    HWND plain =
+        ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_PAGE_HOME), frame, PlainDialog, 0);
     ::SetWindowPos(frame, nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_NOMOVE);
     ::ShowWindow(plain, SW_SHOW);
     ::ShowWindow(frame, SW_SHOW);
@@ -117,11 +96,13 @@ int main() {
 
     std::printf("status update on the open main window (median of %d rounds)\n", kRounds);
     std::printf("  floor: 3 texts set, 3 lines hidden and shown   %7.3f ms\n", floor);
-    std::printf("  unchanged record                               %7.3f ms  ratio %.2f (target < 1)\n",
-                unchanged, unchanged / floor);
+    std::printf(
+        "  unchanged record                               %7.3f ms  ratio %.2f (target < 1)\n",
+        unchanged, unchanged / floor);
     std::printf("  changed ink levels                             %7.3f ms  ratio %.2f\n",
                 inkChanged, inkChanged / floor);
-    std::printf("  changed state, paper and ink                   %7.3f ms  ratio %.2f (target <= 2)\n",
-                stateChanged, stateChanged / floor);
+    std::printf(
+        "  changed state, paper and ink                   %7.3f ms  ratio %.2f (target <= 2)\n",
+        stateChanged, stateChanged / floor);
     return 0;
 }

@@ -267,3 +267,14 @@ TEST_F(MainWindowTest, KeysOnEveryButtonOfEveryPageAreHandledAndReturn) {
         }
     }
 }
+
+TEST_F(MainWindowTest, TabMovesFromTheCurrentPageButtonIntoThePage) {
+    ASSERT_EQ(Open(100), 1);
+    HWND home = ::GetDlgItem(*Main(), IDC_NAV_HOME);
+    ::SetFocus(home);
+    ASSERT_EQ(::GetFocus(), home);
+    MSG down{home, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(EntryFilterDllMsg(&down));
+    HWND page = Main()->GetPageSheet()->GetActivePage()->m_hWnd;
+    EXPECT_TRUE(::IsChild(page, ::GetFocus()));
+}

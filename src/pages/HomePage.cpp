@@ -236,30 +236,30 @@ void CQORHomePage::PaintContent(HDC dc) {
     m_Picture6015.Draw(dc);
     bool pictureOverride = IsPictureOverride();
     bool headType1 = Options().CompareSetting("IDO_HEADTYPE", 1);
-    m_CartridgeNote.ShowWindow(pictureOverride ? SW_HIDE : SW_SHOW);
-    m_CartridgeNames[0].ShowWindow(pictureOverride ? SW_HIDE : SW_SHOW);
+    ShowControl(m_CartridgeNote, !(pictureOverride));
+    ShowControl(m_CartridgeNames[0], !(pictureOverride));
     if (!pictureOverride) {
         m_CartridgePictures[0].Draw(dc);
         if (!headType1)
             m_CartridgeLabels[0].Draw(dc);
     }
     bool secondName = m_bSecondCartridgeShown && !pictureOverride;
-    m_CartridgeNames[1].ShowWindow(secondName ? SW_SHOW : SW_HIDE);
+    ShowControl(m_CartridgeNames[1], secondName);
     if (secondName) {
         m_CartridgePictures[1].Draw(dc);
         if (!headType1)
             m_CartridgeLabels[1].Draw(dc);
     }
-    m_CartridgePictures[0].ShowWindow(pictureOverride ? SW_HIDE : SW_SHOW);
-    m_CartridgeLabels[0].ShowWindow(pictureOverride || headType1 ? SW_HIDE : SW_SHOW);
-    m_CartridgePictures[1].ShowWindow(secondName ? SW_SHOW : SW_HIDE);
-    m_CartridgeLabels[1].ShowWindow(secondName && !headType1 ? SW_SHOW : SW_HIDE);
+    ShowControl(m_CartridgePictures[0], !(pictureOverride));
+    ShowControl(m_CartridgeLabels[0], !(pictureOverride || headType1));
+    ShowControl(m_CartridgePictures[1], secondName);
+    ShowControl(m_CartridgeLabels[1], secondName && !headType1);
     m_WebLink.Draw(dc);
-    m_StatusText2.ShowWindow(m_bStatusText2Shown ? SW_SHOW : SW_HIDE);
+    ShowControl(m_StatusText2, m_bStatusText2Shown);
     m_InkDisplay.DrawTanks(dc);
     UpdateClosingButtons();
     if (Options().CompareSetting("IDO_AUTOMEDIASENSEDUALTRAY", 0))
-        m_MediaText1.ShowWindow(SW_HIDE);
+        ShowControl(m_MediaText1, false);
 }
 
 void CQORHomePage::OnWebLink() {

@@ -70,6 +70,11 @@ BOOL CQORPage::OnSetActive() {
     return CPropertyPage::OnSetActive();
 }
 
+void CQORPage::ShowControl(const CWindow& control, bool show) {
+    if (control.IsWindow() && ((control.GetStyle() & WS_VISIBLE) != 0) != show)
+        control.ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
 bool CQORPage::HasOrderButtons() {
     return g_pQORTabDlg &&
            g_pQORTabDlg->m_Product.CompareSetting("IDO_ORDER_INKCART_BUTTONS_OPTION", 1);
@@ -83,9 +88,9 @@ void CQORPage::UpdateClosingButtons() {
     if (!IsWindow())
         return;
     bool unsaved = ShowsOkAndCancel();
-    m_ClosingButtons[kClose].ShowWindow(unsaved ? SW_HIDE : SW_SHOW);
-    m_ClosingButtons[kOk].ShowWindow(unsaved ? SW_SHOW : SW_HIDE);
-    m_ClosingButtons[kCancel].ShowWindow(unsaved ? SW_SHOW : SW_HIDE);
+    ShowControl(m_ClosingButtons[kClose], !unsaved);
+    ShowControl(m_ClosingButtons[kOk], unsaved);
+    ShowControl(m_ClosingButtons[kCancel], unsaved);
 }
 
 BOOL CQORPage::OnEraseBkgnd(HDC dc) {

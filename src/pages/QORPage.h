@@ -42,6 +42,8 @@ protected:
     // Models with the order option have OK (closing), Help and Order Supplies; the others Close
     // and Help, or OK and Cancel while an Advanced setting is unsaved.
     static bool HasOrderButtons();
+    // Shows or hides a control, doing nothing when it already is so (painting asks every time).
+    static void ShowControl(const CWindow& control, bool show);
     static bool ShowsOkAndCancel();
     DECLARE_MESSAGE_MAP()
 

@@ -73,6 +73,8 @@ public:
     // Operations the pages call.
     void CloseMainWindow();
     void ShowHelp();
+    // The supplies web address for the printer's cartridges.
+    void FollowSuppliesLink();
     void ShowHelpTopic(DWORD topic, HWND owner = nullptr);
     void SaveSettingsAndClose();
     void RevertSettingsAndClose();

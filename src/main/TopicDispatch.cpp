@@ -21,12 +21,12 @@ bool IsGeneralHelpTopic(int topic) {
         return false;
     }
 }
-
-void FollowSuppliesLink(INKINFO* ink) {
-    CGUIUrlLink link;
-    link.FollowLink("IDO_SUPPLIES_SUBURL", ink, TRUE);
-}
 } // namespace
+
+void CQORTabDlg::FollowSuppliesLink() {
+    CGUIUrlLink link;
+    link.FollowLink("IDO_SUPPLIES_SUBURL", &m_Records.ink, TRUE);
+}
 
 int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUSINFO* status,
                          PORTINFO* port, QORCALLBACK callback) {
@@ -59,7 +59,7 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         Shutdown(kNoWindow);
         return 0;
     case kTopicSuppliesWeb:
-        FollowSuppliesLink(&m_Records.ink);
+        FollowSuppliesLink();
         return RunMainWindowTopic(kTopicHome);
     default:
         return RunMainWindowTopic(topic);
@@ -177,7 +177,7 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         ShowInkPage();
         break;
     case Action::SuppliesWeb:
-        FollowSuppliesLink(&m_Records.ink);
+        FollowSuppliesLink();
         break;
     case Action::Nothing:
         break;

@@ -2,7 +2,6 @@
 
 #include "Gdi.h"
 #include "GuiFont.h"
-#include "Links.h"
 #include "MemDC.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
@@ -173,6 +172,5 @@ void CQORPage::OnHelpOrOrder() {
         OnHelp();
         return;
     }
-    CGUIUrlLink link;
-    link.FollowLink("IDO_SUPPLIES_SUBURL", &g_pQORTabDlg->m_Records.ink, TRUE);
+    g_pQORTabDlg->FollowSuppliesLink();
 }

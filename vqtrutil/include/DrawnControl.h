@@ -23,6 +23,9 @@ public:
     // client area in dc's coordinates. The parent paints through WM_ERASEBKGND.
     static void PaintParentBackground(HWND control, HDC dc, const RECT& rect);
 
+    // Logs a control, string or picture that a control was given and could not find.
+    static void LogMissing(const char* where, UINT id);
+
 protected:
     // The control's face in rect of dc; the background is already there.
     virtual void DrawContent(HDC dc, const RECT& rect) = 0;
@@ -32,6 +35,13 @@ protected:
 
 // A drawn control that paints itself in WM_PAINT (statics and links).
 class VQTRUTIL_API CDrawnStatic : public CDrawnControl {
+public:
+    // The text is the control's window text, so that it can be read back as any control's.
+    void SetText(const CString& text);
+    // A string of the current resource module (a missing one is logged and leaves the text).
+    BOOL SetTextId(UINT stringId);
+    CString GetText() const { return GetWindowText(); }
+
 protected:
     void OnPaint();
     BOOL OnEraseBkgnd(HDC) { return TRUE; }

@@ -20,9 +20,6 @@ class VQTRUTIL_API CGUILink : public CDrawnStatic {
 public:
     BOOL Init(UINT controlId, CWnd* parent);
 
-    void SetText(const CString& text);
-    BOOL SetTextId(UINT stringId);
-    CString GetText() const { return GetWindowText(); }
     void SetTextColor(COLORREF color);
     void SetHoverColor(COLORREF color);
 

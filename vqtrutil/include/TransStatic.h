@@ -54,11 +54,6 @@ public:
     // Binds the static; its text is the control's text until SetText.
     BOOL Init(UINT controlId, CWnd* parent);
 
-    // The control's window text, so that it can be read back as any control's.
-    void SetText(const CString& text);
-    // A string of the current resource module (a missing one is logged and leaves the text).
-    BOOL SetTextId(UINT stringId);
-    CString GetText() const { return GetWindowText(); }
     void SetBold(BOOL bold);
     // Tenths of a point; 0 keeps the dialog font's size.
     void SetPointSize(int tenths);

@@ -1,5 +1,7 @@
 #include "DrawnControl.h"
 
+#include "CSpy.h"
+
 #include "MemDC.h"
 
 #include <Gdi.h>
@@ -76,6 +78,27 @@ END_MESSAGE_MAP()
 void CDrawnStatic::OnPaint() {
     CPaintDC dc(m_hWnd);
     PaintBuffered(dc, GetClientRect());
+}
+
+void CDrawnControl::LogMissing(const char* where, UINT id) {
+    CSpy spy;
+    spy.OutputData(where);
+    spy.OutputData(id);
+}
+
+void CDrawnStatic::SetText(const CString& text) {
+    if (m_hWnd)
+        SetWindowText(text);
+}
+
+BOOL CDrawnStatic::SetTextId(UINT stringId) {
+    CString text;
+    if (!text.LoadString(stringId)) {
+        LogMissing("CDrawnStatic::SetTextId() string not found", stringId);
+        return FALSE;
+    }
+    SetText(text);
+    return TRUE;
 }
 
 LRESULT CDrawnStatic::OnSetText(WPARAM, LPARAM text) {

@@ -2,14 +2,6 @@
 
 #include "CSpy.h"
 
-namespace {
-void LogMissing(const char* where, UINT id) {
-    CSpy spy;
-    spy.OutputData(where);
-    spy.OutputData(id);
-}
-} // namespace
-
 BEGIN_MESSAGE_MAP(CDrawnButton, CDrawnControl)
 ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()

@@ -5,12 +5,6 @@
 #include "Operations.h"
 
 namespace {
-void LogMissing(const char* where, UINT id) {
-    CSpy spy;
-    spy.OutputData(where);
-    spy.OutputData(id);
-}
-
 // Loads an optional picture (0: none) into holder; false when one was asked for and is missing.
 bool LoadOptional(CBitmap& holder, UINT bitmapId) {
     holder.DeleteObject();
@@ -18,7 +12,7 @@ bool LoadOptional(CBitmap& holder, UINT bitmapId) {
         return true;
     if (holder.LoadBitmap(bitmapId))
         return true;
-    LogMissing("CGUILink::SetBitmaps() bitmap not found", bitmapId);
+    CDrawnControl::LogMissing("CGUILink::SetBitmaps() bitmap not found", bitmapId);
     return false;
 }
 
@@ -47,21 +41,6 @@ BOOL CGUILink::Init(UINT controlId, CWnd* parent) {
         LogMissing("CGUILink::Init() no control", controlId);
         return FALSE;
     }
-    return TRUE;
-}
-
-void CGUILink::SetText(const CString& text) {
-    if (m_hWnd)
-        SetWindowText(text);
-}
-
-BOOL CGUILink::SetTextId(UINT stringId) {
-    CString text;
-    if (!text.LoadString(stringId)) {
-        LogMissing("CGUILink::SetTextId() string not found", stringId);
-        return FALSE;
-    }
-    SetText(text);
     return TRUE;
 }
 

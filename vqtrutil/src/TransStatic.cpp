@@ -4,14 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-void LogMissing(const char* where, UINT id) {
-    CSpy spy;
-    spy.OutputData(where);
-    spy.OutputData(id);
-}
-} // namespace
-
 BOOL CTransStaticBmp::Init(UINT controlId, CWnd* parent, UINT bitmapId, COLORREF key, int style) {
     BOOL bound = Bind(controlId, parent);
     if (!bound)
@@ -77,21 +69,6 @@ BOOL transbkstatic::Init(UINT controlId, CWnd* parent) {
     if (!bound)
         LogMissing("transbkstatic::Init() no control", controlId);
     return bound;
-}
-
-void transbkstatic::SetText(const CString& text) {
-    if (m_hWnd)
-        SetWindowText(text);
-}
-
-BOOL transbkstatic::SetTextId(UINT stringId) {
-    CString text;
-    if (!text.LoadString(stringId)) {
-        LogMissing("transbkstatic::SetTextId() string not found", stringId);
-        return FALSE;
-    }
-    SetText(text);
-    return TRUE;
 }
 
 void transbkstatic::SetBold(BOOL bold) {
@@ -164,7 +141,7 @@ void transbkstatic::DrawContent(HDC dc, const RECT& rect) {
 
 BOOL TransStaticEdit::Init(UINT controlId, CWnd* parent) {
     if (!parent || !SubclassDlgItem(controlId, *parent)) {
-        LogMissing("TransStaticEdit::Init() no control", controlId);
+        CDrawnControl::LogMissing("TransStaticEdit::Init() no control", controlId);
         return FALSE;
     }
     SendMessage(EM_SETREADONLY, TRUE);

@@ -16,6 +16,7 @@ namespace vqtr::gdi {
 VQTRG_API HFONT CreatePointFont(int pointTenths, const char* face, HDC dc, bool bold);
 // A bitmap of the current resource module (the module-state switch chooses which).
 VQTRG_API HBITMAP LoadResourceBitmap(UINT id);
+VQTRG_API HBITMAP CreateBufferBitmap(int width, int height);
 } // namespace vqtr::gdi
 
 template <typename HandleT, bool owning> class CGdiObjectT {
@@ -88,8 +89,8 @@ public:
     HBITMAP LoadBitmap(UINT id) requires kOwns<HBITMAP> {
         return Replace(vqtr::gdi::LoadResourceBitmap(id));
     }
-    HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) requires kOwns<HBITMAP> {
-        return Replace(::CreateCompatibleBitmap(dc, width, height));
+    HBITMAP CreateBuffer(int width, int height) requires kOwns<HBITMAP> {
+        return Replace(vqtr::gdi::CreateBufferBitmap(width, height));
     }
     bool GetBitmap(BITMAP& info) const requires std::is_same_v<HandleT, HBITMAP> {
         return GetObject(sizeof(info), &info) == sizeof(info);
@@ -97,7 +98,10 @@ public:
     // Width and height in pixels; 0 x 0 without a bitmap.
     SIZE GetSize() const requires std::is_same_v<HandleT, HBITMAP> {
         BITMAP info{};
-        return GetBitmap(info) ? SIZE{info.bmWidth, info.bmHeight} : SIZE{0, 0};
+        // A top-down DIB may report its height as negative.
+        return GetBitmap(info)
+                   ? SIZE{info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight}
+                   : SIZE{0, 0};
     }
 
     // Palettes.
@@ -279,8 +283,8 @@ public:
     CCompatibleDC& operator=(const CCompatibleDC&) = delete;
 };
 
-// A memory DC with its own compatible bitmap of a given size selected, for drawing off screen
-// and copying the result at once (double buffering). Owns both.
+// A memory DC with its own buffer bitmap of a given size selected, for drawing off screen and
+// copying the result at once (double buffering). Owns both.
 class VQTRG_API CMemoryDC : public CCompatibleDC {
 public:
     CMemoryDC(HDC reference, int width, int height);

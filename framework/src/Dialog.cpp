@@ -1,5 +1,7 @@
 #include "Dialog.h"
 
+#include "Controls.h"
+
 #include "Module.h"
 
 namespace {
@@ -39,6 +41,8 @@ CDialog::~CDialog() {
 }
 
 HWND CDialog::CreateWindowFromTemplate(HWND parent) {
+    // A template may hold common controls (spin buttons, progress bars).
+    AfxInitCommonControls();
     HINSTANCE resources = AfxGetResourceHandle();
     HWND hwnd = nullptr;
     if (m_indirectTemplate)
@@ -201,6 +205,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         return FALSE;
     if (ReturnsResultDirectly(message))
         return result;
-    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    // Reading the result slot costs nothing; writing it is a request to the window system.
+    if (::GetWindowLongPtrA(hwnd, DWLP_MSGRESULT) != result)
+        ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

@@ -22,14 +22,30 @@ HFONT CreatePointFont(int pointTenths, const char* face, HDC dc, bool bold) {
 }
 
 HBITMAP LoadResourceBitmap(UINT id) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+    // Pictures stay device-independent: a device bitmap is converted to the display's format
+    // on loading and on every selection, which costs far more than drawing from a DIB.
+    HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap) {
         CString text;
         text.Format("VQTRG: bitmap %u not found in the resource module\n", id);
         ::OutputDebugStringA(text);
     }
     return bitmap;
+}
+
+HBITMAP CreateBufferBitmap(int width, int height) {
+    // A 32-bit top-down DIB: any device draws into it and copies from it, without asking the
+    // display for its format.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width > 0 ? width : 1;
+    info.bmiHeader.biHeight = -(height > 0 ? height : 1);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 } // namespace vqtr::gdi
 
@@ -98,12 +114,7 @@ CCompatibleDC::~CCompatibleDC() {
 
 CMemoryDC::CMemoryDC(HDC reference, int width, int height)
     : CCompatibleDC(reference), m_size{width > 0 ? width : 0, height > 0 ? height : 0} {
-    // The bitmap must match the reference device, not the fresh memory DC (which is monochrome).
-    HDC screen = reference ? nullptr : ::GetDC(nullptr);
-    m_bitmap.CreateCompatibleBitmap(reference ? reference : screen, m_size.cx ? m_size.cx : 1,
-                                    m_size.cy ? m_size.cy : 1);
-    if (screen)
-        ::ReleaseDC(nullptr, screen);
+    m_bitmap.CreateBuffer(m_size.cx, m_size.cy);
     if (m_hDC && m_bitmap.IsValid())
         m_oldBitmap = ::SelectObject(m_hDC, m_bitmap);
 }

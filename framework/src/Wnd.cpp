@@ -1,10 +1,42 @@
 #include "Wnd.h"
 
 #include <exception>
+#include <mutex>
+#include <unordered_map>
 
 namespace {
-// The window property that binds a window to its object.
-const char* const kBindingProperty = "VqtrgWnd";
+// Which object each bound window belongs to. Every message looks its object up, so the table is
+// the process's own rather than a window property, which is a request to the window system.
+class BindingTable {
+public:
+    static BindingTable& Instance() {
+        static BindingTable table;
+        return table;
+    }
+
+    CWnd* Find(HWND hwnd) {
+        std::lock_guard lock(m_mutex);
+        auto found = m_bindings.find(hwnd);
+        return found == m_bindings.end() ? nullptr : found->second;
+    }
+
+    void Bind(HWND hwnd, CWnd* wnd) {
+        std::lock_guard lock(m_mutex);
+        m_bindings[hwnd] = wnd;
+    }
+
+    // Drops the binding of hwnd when it is wnd's.
+    void Unbind(HWND hwnd, const CWnd* wnd) {
+        std::lock_guard lock(m_mutex);
+        auto found = m_bindings.find(hwnd);
+        if (found != m_bindings.end() && found->second == wnd)
+            m_bindings.erase(found);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::unordered_map<HWND, CWnd*> m_bindings;
+};
 
 void LogEscapedException(const char* what) {
     CString text("VQTRG: exception stopped at the window procedure: ");
@@ -91,28 +123,28 @@ CWnd::DispatchFrame::~DispatchFrame() {
 CWnd::~CWnd() {
     for (DispatchFrame* frame = m_frame; frame; frame = frame->outer)
         frame->alive = false;
-    if (m_hWnd && ::GetPropA(m_hWnd, kBindingProperty) == this) {
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this) {
         if (m_superProc)
             UnsubclassWindow();
         else
-            ::RemovePropA(m_hWnd, kBindingProperty);
+            Detach();
     }
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
-    return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kBindingProperty)) : nullptr;
+    return hwnd ? BindingTable::Instance().Find(hwnd) : nullptr;
 }
 
 void CWnd::Attach(HWND hwnd) {
     m_hWnd = hwnd;
     m_moduleState = AfxGetModuleState();
-    ::SetPropA(hwnd, kBindingProperty, this);
+    BindingTable::Instance().Bind(hwnd, this);
 }
 
 HWND CWnd::Detach() {
     HWND hwnd = m_hWnd;
-    if (hwnd && ::GetPropA(hwnd, kBindingProperty) == this)
-        ::RemovePropA(hwnd, kBindingProperty);
+    if (hwnd)
+        BindingTable::Instance().Unbind(hwnd, this);
     m_hWnd = nullptr;
     return hwnd;
 }
@@ -121,8 +153,8 @@ BOOL CWnd::SubclassWindow(HWND hwnd) {
     if (!hwnd || m_hWnd || FromHandlePermanent(hwnd))
         return FALSE;
     Attach(hwnd);
-    m_superProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
-        hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    m_superProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
     return TRUE;
 }
 

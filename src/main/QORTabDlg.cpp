@@ -13,8 +13,6 @@ CQORTabDlg* g_pQORTabDlg = nullptr;
 namespace {
 constexpr UINT_PTR kOneShotTimer = 1;
 constexpr UINT_PTR kStatusTimer = 20;
-constexpr UINT_PTR kRaiseToolTipsTimer = 3;
-constexpr UINT kRaiseToolTipsDelay = 300;
 constexpr COLORREF kSkinKey = RGB(0, 255, 0);
 constexpr COLORREF kSkinBase = RGB(16, 52, 92);
 // Where the skin's bitmap stands in the client area (below the skin's own title band).
@@ -404,14 +402,6 @@ void CQORTabDlg::RepositionToolTips() {
 void CQORTabDlg::ShowNavigationToolTips(bool show, bool includingHome) {
     for (int index = includingHome ? 0 : 1; index < kNavigationButtons; ++index)
         m_NavButtons[index].ShowToolTip(show);
-    if (show)
-        RaiseNavigationToolTips();
-}
-
-void CQORTabDlg::RaiseNavigationToolTips() {
-    // Some displays put a window on screen only when it has first painted, over the
-    // descriptions shown before: a moment later they are put back on top.
-    SetTimer(kRaiseToolTipsTimer, kRaiseToolTipsDelay);
 }
 
 void CQORTabDlg::SelectPage(int page) {
@@ -453,14 +443,6 @@ void CQORTabDlg::OnClose() {
 }
 
 void CQORTabDlg::OnTimer(UINT_PTR id) {
-    if (id == kRaiseToolTipsTimer) {
-        KillTimer(kRaiseToolTipsTimer);
-        for (CQORButton& button : m_NavButtons)
-            if (button.IsToolTipShown())
-                ::SetWindowPos(button.GetToolTipWindow(), HWND_TOPMOST, 0, 0, 0, 0,
-                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        return;
-    }
     if (id != kOneShotTimer)
         return;
     KillTimer(kOneShotTimer);
@@ -479,7 +461,6 @@ void CQORTabDlg::OnActivate(UINT state, HWND, BOOL) {
         return;
     }
     StartStatusTimer(10);
-    RaiseNavigationToolTips();
 }
 
 void CQORTabDlg::OnSize(UINT type, int, int) {
@@ -524,9 +505,8 @@ void CQORTabDlg::OnNcLButtonUp(UINT hitTest, POINT) {
 void CQORTabDlg::BuildSkinCache() {
     // The skin is drawn once into a picture of the client area; every erase copies from it.
     RECT client = GetClientRect();
-    CClientDC screen(m_hWnd);
-    m_SkinCache.CreateCompatibleBitmap(screen, client.right, client.bottom);
-    CCompatibleDC cache(screen);
+    m_SkinCache.CreateBuffer(client.right, client.bottom);
+    CCompatibleDC cache;
     CSelectObject select(cache, m_SkinCache);
     m_Palette.Realize(cache);
     CBrush base;

@@ -180,7 +180,6 @@ private:
     void InitNavigationButtons();
     void RepositionToolTips();
     void ShowNavigationToolTips(bool show, bool includingHome);
-    void RaiseNavigationToolTips();
 
     static constexpr int kNavigationButtons = 6;
     std::array<CQORButton, kNavigationButtons> m_NavButtons;

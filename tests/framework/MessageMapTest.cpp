@@ -136,6 +136,8 @@ TEST_F(MessageMap, ModelessWindowEndsWithDestroyWindow) {
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dialog.log, std::vector<std::string>{"post nc destroy"});
+    // A window handle may be given to a new window later: a gone window names no object.
+    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
 }
 
 TEST(MessageMapLifetime, ObjectDestroyedWithLiveWindowTakesTheWindow) {
@@ -230,6 +232,21 @@ TEST_F(MessageMap, NotificationsGoToTheSubclassedControlFirst) {
     HWND hwnd = button;
     EXPECT_EQ(button.UnsubclassWindow(), hwnd);
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
+}
+
+TEST_F(MessageMap, ControlWhoseObjectGoesFirstIsUnboundAndKeepsWorking) {
+    HWND control = ::GetDlgItem(dialog, kButtonId);
+    {
+        CReflectingButton button;
+        ASSERT_TRUE(button.SubclassDlgItem(kButtonId, dialog));
+        EXPECT_EQ(CWnd::FromHandlePermanent(control), &button);
+    }
+    EXPECT_EQ(CWnd::FromHandlePermanent(control), nullptr);
+    EXPECT_EQ(::SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Still here")), TRUE);
+    EXPECT_EQ(CWindow(control).GetWindowText(), "Still here");
+    // And it can be bound again.
+    CReflectingButton again;
+    EXPECT_TRUE(again.SubclassDlgItem(kButtonId, dialog));
 }
 
 TEST(ModalDialog, EndsWithTheResultOfWhatIsPosted) {

@@ -2,6 +2,8 @@
 // list and the open module.
 #include "HelpersSupport.h"
 
+#include <Controls.h>
+
 namespace {
 enum class Step { Down, Enter, Escape, DoubleClick, OkButton, CancelButton };
 

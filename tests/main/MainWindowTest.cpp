@@ -205,29 +205,28 @@ TEST_F(MainWindowTest, DisplayTopicSwitchesPagesInTheOpenWindow) {
 }
 
 namespace {
-int VisibleToolTips() {
+// The navigation descriptions: the main window's own labels without a control id.
+int VisibleDescriptions() {
     int count = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            char name[64] = {};
-            ::GetClassNameA(hwnd, name, sizeof name);
-            if (std::string(name) == "tooltips_class32" && ::IsWindowVisible(hwnd))
-                ++*reinterpret_cast<int*>(param);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    for (HWND child = ::GetWindow(*theCQORTabDlg, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char name[16] = {};
+        ::GetClassNameA(child, name, sizeof name);
+        if (::lstrcmpiA(name, "Static") == 0 && ::GetDlgCtrlID(child) == 0 &&
+            ::IsWindowVisible(child))
+            ++count;
+    }
     return count;
 }
 } // namespace
 
 TEST_F(MainWindowTest, OnHomeTheOtherButtonsShowTheirDescriptionsUntilAnotherPageIsChosen) {
     ASSERT_EQ(Open(100), 1);
-    EXPECT_EQ(VisibleToolTips(), 5);
+    EXPECT_EQ(VisibleDescriptions(), 5);
     Click(IDC_NAV_INK);
-    EXPECT_EQ(VisibleToolTips(), 0);
+    EXPECT_EQ(VisibleDescriptions(), 0);
     ASSERT_EQ(Open(103), 1);
-    EXPECT_EQ(VisibleToolTips(), 0);
+    EXPECT_EQ(VisibleDescriptions(), 0);
 }
 
 TEST_F(MainWindowTest, TypedCharactersOnAPageButtonAreHandledAndReturn) {

@@ -133,24 +133,32 @@ TEST_F(ControlsTest, NavigationButtonLowersAndShowsItsLabelBesideIt) {
     PumpMessages();
     EXPECT_TRUE(nav.IsToolTipShown());
     EXPECT_TRUE(::IsWindowVisible(nav.GetToolTipWindow()));
-    // The label's face (inside its one-pixel border) starts at the position.
+    // The label is a child of the dialog, above the button, its corner at the position.
+    HWND tip = nav.GetToolTipWindow();
+    EXPECT_EQ(::GetParent(tip), dialog.m_hWnd);
+    EXPECT_EQ(::GetWindow(tip, GW_HWNDFIRST), tip);
     auto tipOrigin = [&] {
-        POINT origin{0, 0};
-        ::ClientToScreen(nav.GetToolTipWindow(), &origin);
-        return origin;
+        RECT rect{};
+        ::GetWindowRect(tip, &rect);
+        return POINT{rect.left, rect.top};
     };
     RECT button = nav.GetWindowRect();
     EXPECT_EQ(tipOrigin().x, button.left + 120);
     EXPECT_EQ(tipOrigin().y, button.top + 5);
     char text[64] = "";
-    TOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.hwnd = nav.GetSafeHwnd();
-    info.uId = 1;
-    info.lpszText = text;
-    ::SendMessageA(nav.GetToolTipWindow(), TTM_GETTEXTA, sizeof(text),
-                   reinterpret_cast<LPARAM>(&info));
+    ::GetWindowTextA(tip, text, sizeof(text));
     EXPECT_STREQ(text, "Home page");
+    // It is sized to its text and shows it over the tool tip colour, inside a frame.
+    RECT client{};
+    ::GetClientRect(tip, &client);
+    EXPECT_GT(client.right, 30);
+    EXPECT_GT(client.bottom, 8);
+    EXPECT_EQ(ScreenPixel(tip, 0, 0), ::GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(ScreenPixel(tip, 2, 2), ::GetSysColor(COLOR_INFOBK));
+    // A click on the label reaches the button under it.
+    EXPECT_EQ(
+        ::SendMessageA(tip, WM_NCHITTEST, 0, MAKELPARAM(tipOrigin().x + 1, tipOrigin().y + 1)),
+        HTTRANSPARENT);
 
     // The window moves: the label follows with the new offset.
     dialog.SetWindowPos(nullptr, 90, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

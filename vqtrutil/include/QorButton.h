@@ -1,13 +1,38 @@
 // A navigation button of the main window: raised, lowered (its page is the current one) and
-// hovered pictures, and a persistent label beside it: a tracking tool tip put at the button's
-// top-left corner on the screen plus an offset, shown until hidden (no hover tool tip).
+// hovered pictures, and a persistent description beside it: a small label in the colours of a
+// tool tip, put at the button's top-left corner plus an offset, shown until hidden (no hover tip).
 #pragma once
 
+#include "DrawnControl.h"
 #include "GuiButton.h"
 #include "UtilApi.h"
 
-#include <Controls.h>
+#include <Gdi.h>
 #include <windows.h>
+
+// The description: a child window of the button's parent, above the buttons. A child moves
+// with its dialog and stays behind other programs' windows, where a tool tip popup would float
+// over them; clicks and the mouse pass through it to the button under it.
+class VQTRUTIL_API CNavigationTip : public CDrawnStatic {
+public:
+    CNavigationTip() = default;
+    ~CNavigationTip() override;
+
+    // Makes the hidden label in parent with its text, sized to fit it.
+    BOOL Create(HWND parent, const CString& text);
+    // A new text; the label fits itself to it.
+    void SetTipText(const CString& text);
+    // Puts the label's top-left corner at a point of the parent's client area.
+    void MoveTo(POINT position);
+
+protected:
+    void DrawContent(HDC dc, const RECT& rect) override;
+
+private:
+    SIZE MeasureText(const CString& text) const;
+
+    CFont m_font;
+};
 
 class VQTRUTIL_API CQORButton : public CGUIButton {
 public:
@@ -16,14 +41,14 @@ public:
     BOOL Init(UINT controlId, CWnd* parent, HBITMAP bitmapUp, HBITMAP bitmapDown,
               HBITMAP bitmapHover, COLORREF key = RGB(0, 255, 0));
 
-    // Makes the label (hidden until ShowToolTip) with its text and offset.
+    // Makes the description (hidden until ShowToolTip) with its text and offset.
     void SetToolTip(const CString& text, int offsetX, int offsetY);
-    // Moves the label to the button's place now plus a new offset (after the window moved).
+    // Moves the description to the button's place now plus a new offset.
     void RepositionToolTip(int offsetX, int offsetY);
     void ShowToolTip(BOOL show);
     BOOL IsToolTipShown() const { return m_toolTipShown; }
     HWND GetToolTipWindow() const { return m_toolTip.GetSafeHwnd(); }
-    // Where the label's top-left corner goes now, in screen coordinates.
+    // Where the description's top-left corner goes now, in screen coordinates.
     POINT GetToolTipPosition() const;
 
     void Lower();
@@ -34,11 +59,10 @@ protected:
     void DrawContent(HDC dc, const RECT& rect) override;
 
 private:
-    static constexpr UINT_PTR kToolId = 1;
     void SetLowered(bool lowered);
 
     CBitmap m_hoverBitmap;
-    CToolTipCtrl m_toolTip;
+    CNavigationTip m_toolTip;
     POINT m_offset{0, 0};
     bool m_toolTipShown = false;
     bool m_lowered = false;

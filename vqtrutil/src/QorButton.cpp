@@ -2,6 +2,76 @@
 
 #include "CSpy.h"
 
+namespace {
+// Room between the label's frame and its text, as a tool tip leaves it.
+constexpr int kPaddingX = 4;
+constexpr int kPaddingY = 2;
+constexpr int kFrame = 1;
+} // namespace
+
+CNavigationTip::~CNavigationTip() {
+    // The label goes with its button; unbound first, so that no message reaches this object.
+    if (HWND hwnd = UnsubclassWindow())
+        ::DestroyWindow(hwnd);
+}
+
+BOOL CNavigationTip::Create(HWND parent, const CString& text) {
+    if (m_hWnd || !parent)
+        return FALSE;
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        m_font.CreateFontIndirect(metrics.lfStatusFont);
+    HWND hwnd = ::CreateWindowExA(0, "STATIC", text, WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                                  parent, nullptr, nullptr, nullptr);
+    if (!hwnd || !SubclassWindow(hwnd)) {
+        if (hwnd)
+            ::DestroyWindow(hwnd);
+        return FALSE;
+    }
+    SetTipText(text);
+    return TRUE;
+}
+
+SIZE CNavigationTip::MeasureText(const CString& text) const {
+    CCompatibleDC measure;
+    CSelectObject font(measure, m_font.IsValid() ? static_cast<HGDIOBJ>(m_font)
+                                                 : ::GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{0, 0};
+    ::GetTextExtentPoint32A(measure, text, text.GetLength(), &size);
+    return size;
+}
+
+void CNavigationTip::SetTipText(const CString& text) {
+    if (!m_hWnd)
+        return;
+    SetText(text);
+    SIZE size = MeasureText(text);
+    SetWindowPos(nullptr, 0, 0, size.cx + 2 * (kPaddingX + kFrame),
+                 size.cy + 2 * (kPaddingY + kFrame), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CNavigationTip::MoveTo(POINT position) {
+    if (!m_hWnd)
+        return;
+    RECT now = GetRectInParent();
+    if (now.left != position.x || now.top != position.y)
+        SetWindowPos(nullptr, position.x, position.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CNavigationTip::DrawContent(HDC dc, const RECT& rect) {
+    CDC target(dc);
+    target.FillRect(rect, ::GetSysColorBrush(COLOR_INFOBK));
+    target.FrameRect(rect, ::GetSysColorBrush(COLOR_WINDOWFRAME));
+    CSelectObject font(dc, m_font.IsValid() ? static_cast<HGDIOBJ>(m_font)
+                                            : ::GetStockObject(DEFAULT_GUI_FONT));
+    target.SetBkMode(TRANSPARENT);
+    target.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
+    RECT area = rect;
+    target.DrawText(GetText(), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
 BOOL CQORButton::Init(UINT controlId, CWnd* parent, UINT bitmapUp, UINT bitmapDown,
                       UINT bitmapHover) {
     BOOL loaded = LoadInto(m_hoverBitmap, bitmapHover);
@@ -20,18 +90,17 @@ void CQORButton::SetToolTip(const CString& text, int offsetX, int offsetY) {
         CSpy().OutputData("CQORButton::SetToolTip() the button is not bound");
         return;
     }
-    m_offset = POINT{offsetX, offsetY};
     if (!m_toolTip.IsWindow()) {
-        AfxInitCommonControls();
-        if (!m_toolTip.Create(m_hWnd, TTS_ALWAYSTIP | TTS_NOPREFIX) ||
-            !m_toolTip.AddTrackingTool(m_hWnd, kToolId, text)) {
-            CSpy().OutputData("CQORButton::SetToolTip() the tool tip could not be made");
+        if (!m_toolTip.Create(::GetParent(m_hWnd), text)) {
+            CSpy().OutputData("CQORButton::SetToolTip() the description could not be made");
             return;
         }
+        // The button leaves the description's pixels alone when it repaints under it.
+        ModifyStyle(0, WS_CLIPSIBLINGS);
     } else {
-        m_toolTip.UpdateTipText(text, m_hWnd, kToolId);
+        m_toolTip.SetTipText(text);
     }
-    m_toolTip.TrackPosition(GetToolTipPosition().x, GetToolTipPosition().y);
+    RepositionToolTip(offsetX, offsetY);
 }
 
 POINT CQORButton::GetToolTipPosition() const {
@@ -43,8 +112,8 @@ void CQORButton::RepositionToolTip(int offsetX, int offsetY) {
     m_offset = POINT{offsetX, offsetY};
     if (!m_toolTip.IsWindow())
         return;
-    POINT position = GetToolTipPosition();
-    m_toolTip.TrackPosition(position.x, position.y);
+    RECT button = GetRectInParent();
+    m_toolTip.MoveTo(POINT{button.left + offsetX, button.top + offsetY});
 }
 
 void CQORButton::ShowToolTip(BOOL show) {
@@ -52,11 +121,12 @@ void CQORButton::ShowToolTip(BOOL show) {
         m_toolTipShown = false;
         return;
     }
-    if (show) {
-        POINT position = GetToolTipPosition();
-        m_toolTip.TrackPosition(position.x, position.y);
-    }
-    m_toolTip.TrackActivate(show, m_hWnd, kToolId);
+    // Above the buttons, whichever of them was put on top since.
+    if (show)
+        m_toolTip.SetWindowPos(HWND_TOP, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    else if (m_toolTip.GetStyle() & WS_VISIBLE)
+        m_toolTip.ShowWindow(SW_HIDE);
     m_toolTipShown = show != FALSE;
 }
 

@@ -16,7 +16,11 @@ namespace vqtr::gdi {
 VQTRG_API HFONT CreatePointFont(int pointTenths, const char* face, HDC dc, bool bold);
 // A bitmap of the current resource module (the module-state switch chooses which).
 VQTRG_API HBITMAP LoadResourceBitmap(UINT id);
+// A 32-bit bitmap for drawing off screen.
 VQTRG_API HBITMAP CreateBufferBitmap(int width, int height);
+// The screen's pixels per logical inch (vertical), read once: the system's resolution holds for
+// the whole session.
+VQTRG_API int ScreenPixelsPerInch();
 } // namespace vqtr::gdi
 
 template <typename HandleT, bool owning> class CGdiObjectT {

@@ -7,17 +7,25 @@
 #include <vector>
 
 namespace vqtr::gdi {
+int ScreenPixelsPerInch() {
+    static const int pixels = [] {
+        HDC screen = ::GetDC(nullptr);
+        int perInch = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+        if (screen)
+            ::ReleaseDC(nullptr, screen);
+        return perInch > 0 ? perInch : 96;
+    }();
+    return pixels;
+}
+
 HFONT CreatePointFont(int pointTenths, const char* face, HDC dc, bool bold) {
-    HDC screen = dc ? nullptr : ::GetDC(nullptr);
-    HDC measure = dc ? dc : screen;
+    int perInch = dc ? ::GetDeviceCaps(dc, LOGPIXELSY) : ScreenPixelsPerInch();
     LOGFONTA logFont{};
-    logFont.lfHeight = -::MulDiv(pointTenths, ::GetDeviceCaps(measure, LOGPIXELSY), 720);
+    logFont.lfHeight = -::MulDiv(pointTenths, perInch, 720);
     logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     logFont.lfCharSet = DEFAULT_CHARSET;
     if (face)
         ::lstrcpynA(logFont.lfFaceName, face, LF_FACESIZE);
-    if (screen)
-        ::ReleaseDC(nullptr, screen);
     return ::CreateFontIndirectA(&logFont);
 }
 
@@ -237,10 +245,9 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<DWORD> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
-    HDC screen = ::GetDC(nullptr);
-    int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+    CCompatibleDC reader;
+    int rows = ::GetDIBits(reader, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
                            DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
     if (rows != size.cy) {
         ::OutputDebugStringA("VQTRG: bitmap pixels unreadable for a region\n");
         return nullptr;

@@ -329,7 +329,9 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (!handled)
         result = ::CallWindowProcA(super, hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY && alive && wnd->m_hWnd == hwnd) {
-        wnd->UnsubclassWindow();
+        // The window is gone: its own procedure need not be put back.
+        wnd->m_superProc = nullptr;
+        wnd->Detach();
         wnd->PostNcDestroy();
     }
     return result;

@@ -310,7 +310,7 @@ BOOL CQORTabDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The Contact button is widened a little so that its text never touches its border.
     TEXTMETRICA metrics{};
-    CClientDC dc(m_hWnd);
+    CCompatibleDC dc;
     CSelectObject font(dc, GetFont());
     ::GetTextMetricsA(dc, &metrics);
     CWindow contact = GetDlgItem(IDC_NAV_CONTACT);

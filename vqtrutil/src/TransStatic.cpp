@@ -110,12 +110,8 @@ void transbkstatic::RebuildFont() {
                                : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)))
             .GetLogFont(base);
         int tenths = m_pointTenths;
-        if (tenths <= 0) {
-            HDC screen = ::GetDC(nullptr);
-            int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-            ::ReleaseDC(nullptr, screen);
-            tenths = dpi > 0 ? ::MulDiv(std::abs(base.lfHeight), 720, dpi) : 0;
-        }
+        if (tenths <= 0)
+            tenths = ::MulDiv(std::abs(base.lfHeight), 720, vqtr::gdi::ScreenPixelsPerInch());
         m_font.CreateFont(tenths, m_bold, base.lfFaceName);
     }
     if (m_hWnd)

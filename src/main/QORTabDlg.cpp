@@ -275,9 +275,9 @@ bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
     }
     m_Palette.Create(IDR_PALETTE);
     ModifyStyleEx(0, WS_EX_APPWINDOW);
-    HICON icon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_QOR));
-    SetIcon(icon, TRUE);
-    SetIcon(icon, FALSE);
+    // One icon for the caption and the task bar: the system makes the small one from it, and
+    // every icon set rebuilds the window's icons on the display.
+    SetIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_QOR)), TRUE);
     CString title;
     title.LoadString(IDS_MAIN_TITLE);
     SetWindowText(title + " - " + m_strPrinterName);
@@ -502,35 +502,32 @@ void CQORTabDlg::OnNcLButtonUp(UINT hitTest, POINT) {
     Default();
 }
 
-void CQORTabDlg::BuildSkinCache() {
-    // The skin is drawn once into a picture of the client area; every erase copies from it.
-    RECT client = GetClientRect();
-    m_SkinCache.CreateBuffer(client.right, client.bottom);
-    CCompatibleDC cache;
-    CSelectObject select(cache, m_SkinCache);
-    m_Palette.Realize(cache);
-    CBrush base;
-    base.CreateSolidBrush(kSkinBase);
-    ::FillRect(cache, &client, base);
-    if (m_Background.IsValid())
-        DrawTransparentBitmap(cache, m_Background, kSkinOffsetX, kSkinOffsetY, kSkinKey);
-    m_Logo.Draw(cache);
-    m_Banner.Draw(cache);
-}
-
 BOOL CQORTabDlg::OnEraseBkgnd(HDC dc) {
-    if (!m_SkinCache.IsValid())
-        BuildSkinCache();
     RECT box{};
     if (::GetClipBox(dc, &box) == NULLREGION)
         return TRUE;
     if (::IsRectEmpty(&box))
         box = GetClientRect();
     m_Palette.Realize(dc);
-    CCompatibleDC cache(dc);
-    CSelectObject select(cache, m_SkinCache);
-    ::BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, cache, box.left,
-             box.top, SRCCOPY);
+    CDC target(dc);
+    // The skin is copied as it is: its key colour marks the page hole, which the page sheet
+    // covers (the window does not paint under its children). Around it, the skin's own colour.
+    SIZE size = m_Background.GetSize();
+    RECT skin{kSkinOffsetX, kSkinOffsetY, kSkinOffsetX + size.cx, kSkinOffsetY + size.cy};
+    RECT part{};
+    if (::IntersectRect(&part, &box, &skin)) {
+        CCompatibleDC source(dc);
+        CSelectObject select(source, m_Background);
+        ::BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, source,
+                 part.left - kSkinOffsetX, part.top - kSkinOffsetY, SRCCOPY);
+    }
+    if (!::EqualRect(&part, &box)) {
+        int saved = target.SaveDC();
+        if (!::IsRectEmpty(&part))
+            ::ExcludeClipRect(dc, part.left, part.top, part.right, part.bottom);
+        target.FillSolidRect(box, kSkinBase);
+        target.RestoreDC(saved);
+    }
     return TRUE;
 }
 
@@ -540,7 +537,6 @@ HBRUSH CQORTabDlg::OnCtlColor(HDC dc, HWND, UINT) {
 }
 
 void CQORTabDlg::OnSysColorChange() {
-    m_SkinCache.DeleteObject();
     Invalidate();
 }
 

@@ -159,7 +159,6 @@ private:
     int RunMainWindowTopic(int topic);
     int RunHelpTopic(DWORD helpTopic);
     void LayoutSkin();
-    void BuildSkinCache();
     bool CreatePageSheet();
     // What a status update changed, for the repaint that follows.
     struct RefreshChanges {
@@ -187,7 +186,6 @@ private:
     CTransStaticBmp m_Banner;
     CPalette256 m_Palette;
     CBitmap m_Background;
-    CBitmap m_SkinCache;
     CString m_strHelpFile;
     UINT m_uStatusTimerElapse = 0;
 };

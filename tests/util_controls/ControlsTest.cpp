@@ -125,13 +125,13 @@ TEST_F(ControlsTest, NavigationButtonLowersAndShowsItsLabelBesideIt) {
     nav.ShowToolTip(TRUE);
     EXPECT_FALSE(nav.IsToolTipShown());
     nav.SetToolTip("Home page", 120, 5);
-    ASSERT_NE(nav.GetToolTipWindow(), nullptr);
+    EXPECT_EQ(nav.GetToolTipWindow(), nullptr); // made when first shown
     EXPECT_FALSE(nav.IsToolTipShown());
-    EXPECT_FALSE(::IsWindowVisible(nav.GetToolTipWindow()));
 
     nav.ShowToolTip(TRUE);
     PumpMessages();
     EXPECT_TRUE(nav.IsToolTipShown());
+    ASSERT_NE(nav.GetToolTipWindow(), nullptr);
     EXPECT_TRUE(::IsWindowVisible(nav.GetToolTipWindow()));
     // The label is a child of the dialog, above the button, its corner at the position.
     HWND tip = nav.GetToolTipWindow();
@@ -168,6 +168,15 @@ TEST_F(ControlsTest, NavigationButtonLowersAndShowsItsLabelBesideIt) {
     EXPECT_EQ(tipOrigin().x, button.left + 95);
     EXPECT_EQ(tipOrigin().y, button.top + 10);
     EXPECT_EQ(nav.GetToolTipPosition().x, button.left + 95);
+    // A longer text widens the shown label.
+    RECT before{};
+    ::GetWindowRect(tip, &before);
+    nav.SetToolTip("Home page and more", 95, 10);
+    RECT after{};
+    ::GetWindowRect(tip, &after);
+    ::GetWindowTextA(tip, text, sizeof(text));
+    EXPECT_STREQ(text, "Home page and more");
+    EXPECT_GT(after.right - after.left, before.right - before.left);
 
     nav.ShowToolTip(FALSE);
     PumpMessages();

@@ -41,12 +41,13 @@ public:
     BOOL Init(UINT controlId, CWnd* parent, HBITMAP bitmapUp, HBITMAP bitmapDown,
               HBITMAP bitmapHover, COLORREF key = RGB(0, 255, 0));
 
-    // Makes the description (hidden until ShowToolTip) with its text and offset.
+    // The description's text and offset; its window is made when it is first shown.
     void SetToolTip(const CString& text, int offsetX, int offsetY);
     // Moves the description to the button's place now plus a new offset.
     void RepositionToolTip(int offsetX, int offsetY);
     void ShowToolTip(BOOL show);
     BOOL IsToolTipShown() const { return m_toolTipShown; }
+    // Null until the description was first shown.
     HWND GetToolTipWindow() const { return m_toolTip.GetSafeHwnd(); }
     // Where the description's top-left corner goes now, in screen coordinates.
     POINT GetToolTipPosition() const;
@@ -60,9 +61,13 @@ protected:
 
 private:
     void SetLowered(bool lowered);
+    // The description's window, made on first need; false when it cannot be.
+    bool MakeToolTip();
 
     CBitmap m_hoverBitmap;
     CNavigationTip m_toolTip;
+    CString m_toolTipText;
+    bool m_toolTipSet = false;
     POINT m_offset{0, 0};
     bool m_toolTipShown = false;
     bool m_lowered = false;

@@ -90,17 +90,27 @@ void CQORButton::SetToolTip(const CString& text, int offsetX, int offsetY) {
         CSpy().OutputData("CQORButton::SetToolTip() the button is not bound");
         return;
     }
-    if (!m_toolTip.IsWindow()) {
-        if (!m_toolTip.Create(::GetParent(m_hWnd), text)) {
-            CSpy().OutputData("CQORButton::SetToolTip() the description could not be made");
-            return;
-        }
-        // The button leaves the description's pixels alone when it repaints under it.
-        ModifyStyle(0, WS_CLIPSIBLINGS);
-    } else {
+    m_toolTipText = text;
+    m_toolTipSet = true;
+    if (m_toolTip.IsWindow())
         m_toolTip.SetTipText(text);
-    }
     RepositionToolTip(offsetX, offsetY);
+}
+
+bool CQORButton::MakeToolTip() {
+    // Made when first shown: most buttons' descriptions never are.
+    if (m_toolTip.IsWindow())
+        return true;
+    if (!m_toolTipSet || !m_hWnd)
+        return false;
+    if (!m_toolTip.Create(::GetParent(m_hWnd), m_toolTipText)) {
+        CSpy().OutputData("CQORButton::ShowToolTip() the description could not be made");
+        return false;
+    }
+    // The button leaves the description's pixels alone when it repaints under it.
+    ModifyStyle(0, WS_CLIPSIBLINGS);
+    RepositionToolTip(m_offset.x, m_offset.y);
+    return true;
 }
 
 POINT CQORButton::GetToolTipPosition() const {
@@ -117,7 +127,7 @@ void CQORButton::RepositionToolTip(int offsetX, int offsetY) {
 }
 
 void CQORButton::ShowToolTip(BOOL show) {
-    if (!m_toolTip.IsWindow()) {
+    if (show ? !MakeToolTip() : !m_toolTip.IsWindow()) {
         m_toolTipShown = false;
         return;
     }

@@ -98,6 +98,9 @@ CQORTabDlg::CQORTabDlg() : CDialog(IDD_QOR_MAIN) {
 
 CQORTabDlg::~CQORTabDlg() {
     StopStatusTimer();
+    // Off the screen first: the sub-windows then go without repainting what they uncover.
+    if (HasMainWindow())
+        ShowWindow(SW_HIDE);
     m_Slots.DeleteAll();
     if (g_pQORTabDlg == this)
         g_pQORTabDlg = nullptr;

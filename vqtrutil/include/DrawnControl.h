@@ -29,6 +29,8 @@ public:
 protected:
     // The control's face in rect of dc; the background is already there.
     virtual void DrawContent(HDC dc, const RECT& rect) = 0;
+    // A control whose face covers its whole rectangle needs nothing of its parent under it.
+    virtual bool IsOpaque() const { return false; }
     // Draws background and face into target through an off-screen buffer.
     void PaintBuffered(HDC target, const RECT& rect);
 };

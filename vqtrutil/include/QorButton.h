@@ -27,6 +27,7 @@ public:
 
 protected:
     void DrawContent(HDC dc, const RECT& rect) override;
+    bool IsOpaque() const override { return true; }
 
 private:
     SIZE MeasureText(const CString& text) const;

@@ -64,7 +64,8 @@ void CDrawnControl::PaintBuffered(HDC target, const RECT& rect) {
     CMemDC buffer(target, rect);
     if (!buffer.GetSafeHdc())
         return;
-    PaintParentBackground(m_hWnd, buffer, rect);
+    if (!IsOpaque())
+        PaintParentBackground(m_hWnd, buffer, rect);
     DrawContent(buffer, rect);
 }
 

@@ -183,7 +183,7 @@ void CQORHomePage::SetStatusLine2(UINT textId, bool shown) {
     if (textId)
         m_StatusText2.SetTextId(textId);
     m_bStatusText2Shown = shown;
-    m_StatusText2.ShowWindow(shown ? SW_SHOW : SW_HIDE);
+    ShowControl(m_StatusText2, shown);
 }
 
 void CQORHomePage::SetMediaLines(UINT line1, UINT line2, bool hideLine1) {

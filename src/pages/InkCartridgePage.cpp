@@ -187,10 +187,10 @@ void CQORInkCartridgePage::ShowCartridges() {
     for (int index = 0; index < 2; ++index) {
         bool shown = index < positions;
         int position = index + 1;
-        m_Pictures[kCartridge1 + index].ShowWindow(shown ? SW_SHOW : SW_HIDE);
-        m_PositionLabels[index].ShowWindow(shown ? SW_SHOW : SW_HIDE);
-        m_CartridgeNames[index].ShowWindow(shown ? SW_SHOW : SW_HIDE);
-        m_Tanks[index == 0 ? kTank2026 : kTank2025].ShowWindow(shown ? SW_SHOW : SW_HIDE);
+        ShowControl(m_Pictures[kCartridge1 + index], shown);
+        ShowControl(m_PositionLabels[index], shown);
+        ShowControl(m_CartridgeNames[index], shown);
+        ShowControl(m_Tanks[index == 0 ? kTank2026 : kTank2025], shown);
         if (!shown)
             continue;
         DWORD id = ids[index];

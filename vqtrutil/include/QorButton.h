@@ -18,8 +18,9 @@ public:
     CNavigationTip() = default;
     ~CNavigationTip() override;
 
-    // Makes the hidden label in parent with its text, sized to fit it.
-    BOOL Create(HWND parent, const CString& text);
+    // Makes the hidden label in parent with its text and its top-left corner at position (in
+    // parent's client area), sized to fit the text.
+    BOOL Create(HWND parent, const CString& text, POINT position);
     // A new text; the label fits itself to it.
     void SetTipText(const CString& text);
     // Puts the label's top-left corner at a point of the parent's client area.
@@ -30,7 +31,8 @@ protected:
     bool IsOpaque() const override { return true; }
 
 private:
-    SIZE MeasureText(const CString& text) const;
+    // The label's size for a text: the text with its padding and frame.
+    SIZE FittingSize(const CString& text) const;
 
     CFont m_font;
 };
@@ -62,7 +64,7 @@ protected:
 
 private:
     void SetLowered(bool lowered);
-    // The description's window, made on first need; false when it cannot be.
+    // Makes the description's window; false when it cannot be.
     bool MakeToolTip();
 
     CBitmap m_hoverBitmap;

@@ -88,7 +88,9 @@ void CDrawnControl::LogMissing(const char* where, UINT id) {
 }
 
 void CDrawnStatic::SetText(const CString& text) {
-    if (m_hWnd)
+    // The text it already has changes nothing on screen; setting it is a request to the window
+    // system (status updates set every text again).
+    if (m_hWnd && !(GetText() == text))
         SetWindowText(text);
 }
 

@@ -25,7 +25,7 @@ BOOL CDrawnButton::BindButton(UINT controlId, CWnd* parent) {
 }
 
 void CDrawnButton::SetText(const CString& text) {
-    if (m_hWnd) {
+    if (m_hWnd && !(GetText() == text)) {
         SetWindowText(text);
         Invalidate(FALSE);
     }

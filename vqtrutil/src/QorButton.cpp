@@ -15,40 +15,40 @@ CNavigationTip::~CNavigationTip() {
         ::DestroyWindow(hwnd);
 }
 
-BOOL CNavigationTip::Create(HWND parent, const CString& text) {
+BOOL CNavigationTip::Create(HWND parent, const CString& text, POINT position) {
     if (m_hWnd || !parent)
         return FALSE;
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         m_font.CreateFontIndirect(metrics.lfStatusFont);
-    HWND hwnd = ::CreateWindowExA(0, "STATIC", text, WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                                  parent, nullptr, nullptr, nullptr);
+    // Made in place and to size; shown by the caller, above its siblings.
+    SIZE size = FittingSize(text);
+    HWND hwnd = ::CreateWindowExA(0, "STATIC", text, WS_CHILD | SS_LEFT | SS_NOPREFIX, position.x,
+                                  position.y, size.cx, size.cy, parent, nullptr, nullptr, nullptr);
     if (!hwnd || !SubclassWindow(hwnd)) {
         if (hwnd)
             ::DestroyWindow(hwnd);
         return FALSE;
     }
-    SetTipText(text);
     return TRUE;
 }
 
-SIZE CNavigationTip::MeasureText(const CString& text) const {
+SIZE CNavigationTip::FittingSize(const CString& text) const {
     CCompatibleDC measure;
     CSelectObject font(measure, m_font.IsValid() ? static_cast<HGDIOBJ>(m_font)
                                                  : ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE size{0, 0};
     ::GetTextExtentPoint32A(measure, text, text.GetLength(), &size);
-    return size;
+    return SIZE{size.cx + 2 * (kPaddingX + kFrame), size.cy + 2 * (kPaddingY + kFrame)};
 }
 
 void CNavigationTip::SetTipText(const CString& text) {
     if (!m_hWnd)
         return;
     SetText(text);
-    SIZE size = MeasureText(text);
-    SetWindowPos(nullptr, 0, 0, size.cx + 2 * (kPaddingX + kFrame),
-                 size.cy + 2 * (kPaddingY + kFrame), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE size = FittingSize(text);
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CNavigationTip::MoveTo(POINT position) {
@@ -98,18 +98,16 @@ void CQORButton::SetToolTip(const CString& text, int offsetX, int offsetY) {
 }
 
 bool CQORButton::MakeToolTip() {
-    // Made when first shown: most buttons' descriptions never are.
-    if (m_toolTip.IsWindow())
-        return true;
     if (!m_toolTipSet || !m_hWnd)
         return false;
-    if (!m_toolTip.Create(::GetParent(m_hWnd), m_toolTipText)) {
+    RECT button = GetRectInParent();
+    if (!m_toolTip.Create(::GetParent(m_hWnd), m_toolTipText,
+                          POINT{button.left + m_offset.x, button.top + m_offset.y})) {
         CSpy().OutputData("CQORButton::ShowToolTip() the description could not be made");
         return false;
     }
     // The button leaves the description's pixels alone when it repaints under it.
     ModifyStyle(0, WS_CLIPSIBLINGS);
-    RepositionToolTip(m_offset.x, m_offset.y);
     return true;
 }
 
@@ -127,7 +125,8 @@ void CQORButton::RepositionToolTip(int offsetX, int offsetY) {
 }
 
 void CQORButton::ShowToolTip(BOOL show) {
-    if (show ? !MakeToolTip() : !m_toolTip.IsWindow()) {
+    // Made when first shown: most buttons' descriptions never are.
+    if (show ? !m_toolTip.IsWindow() && !MakeToolTip() : !m_toolTip.IsWindow()) {
         m_toolTipShown = false;
         return;
     }

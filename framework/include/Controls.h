@@ -1,5 +1,5 @@
 // One thin wrapper per control type: a CWindow (copyable, owning nothing) with the control's
-// messages as calls. CToolTipCtrl alone owns its window, which it creates.
+// messages as calls.
 #pragma once
 
 #include "CString.h"

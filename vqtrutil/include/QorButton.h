@@ -64,8 +64,8 @@ protected:
 
 private:
     void SetLowered(bool lowered);
-    // Makes the description's window; false when it cannot be.
-    bool MakeToolTip();
+    // Makes the description's window (hidden); a failure is logged.
+    void MakeToolTip();
 
     CBitmap m_hoverBitmap;
     CNavigationTip m_toolTip;

@@ -97,18 +97,17 @@ void CQORButton::SetToolTip(const CString& text, int offsetX, int offsetY) {
     RepositionToolTip(offsetX, offsetY);
 }
 
-bool CQORButton::MakeToolTip() {
+void CQORButton::MakeToolTip() {
     if (!m_toolTipSet || !m_hWnd)
-        return false;
+        return;
     RECT button = GetRectInParent();
     if (!m_toolTip.Create(::GetParent(m_hWnd), m_toolTipText,
                           POINT{button.left + m_offset.x, button.top + m_offset.y})) {
         CSpy().OutputData("CQORButton::ShowToolTip() the description could not be made");
-        return false;
+        return;
     }
     // The button leaves the description's pixels alone when it repaints under it.
     ModifyStyle(0, WS_CLIPSIBLINGS);
-    return true;
 }
 
 POINT CQORButton::GetToolTipPosition() const {
@@ -126,7 +125,9 @@ void CQORButton::RepositionToolTip(int offsetX, int offsetY) {
 
 void CQORButton::ShowToolTip(BOOL show) {
     // Made when first shown: most buttons' descriptions never are.
-    if (show ? !m_toolTip.IsWindow() && !MakeToolTip() : !m_toolTip.IsWindow()) {
+    if (show && !m_toolTip.IsWindow())
+        MakeToolTip();
+    if (!m_toolTip.IsWindow()) {
         m_toolTipShown = false;
         return;
     }

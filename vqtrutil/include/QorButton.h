@@ -33,8 +33,6 @@ protected:
 private:
     // The label's size for a text: the text with its padding and frame.
     SIZE FittingSize(const CString& text) const;
-
-    CFont m_font;
 };
 
 class VQTRUTIL_API CQORButton : public CGUIButton {

@@ -7,6 +7,20 @@ namespace {
 constexpr int kPaddingX = 4;
 constexpr int kPaddingY = 2;
 constexpr int kFrame = 1;
+
+// The tool tip font (the system's status font), made once for every description: reading the
+// system's metrics takes milliseconds.
+HFONT TipFont() {
+    static const CFont font = [] {
+        CFont made;
+        NONCLIENTMETRICSA metrics{};
+        metrics.cbSize = sizeof(metrics);
+        if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+            made.CreateFontIndirect(metrics.lfStatusFont);
+        return made;
+    }();
+    return font.IsValid() ? font.Get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
 } // namespace
 
 CNavigationTip::~CNavigationTip() {
@@ -18,10 +32,6 @@ CNavigationTip::~CNavigationTip() {
 BOOL CNavigationTip::Create(HWND parent, const CString& text, POINT position) {
     if (m_hWnd || !parent)
         return FALSE;
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        m_font.CreateFontIndirect(metrics.lfStatusFont);
     // Made in place and to size; shown by the caller, above its siblings.
     SIZE size = FittingSize(text);
     HWND hwnd = ::CreateWindowExA(0, "STATIC", text, WS_CHILD | SS_LEFT | SS_NOPREFIX, position.x,
@@ -36,8 +46,7 @@ BOOL CNavigationTip::Create(HWND parent, const CString& text, POINT position) {
 
 SIZE CNavigationTip::FittingSize(const CString& text) const {
     CCompatibleDC measure;
-    CSelectObject font(measure, m_font.IsValid() ? static_cast<HGDIOBJ>(m_font)
-                                                 : ::GetStockObject(DEFAULT_GUI_FONT));
+    CSelectObject font(measure, TipFont());
     SIZE size{0, 0};
     ::GetTextExtentPoint32A(measure, text, text.GetLength(), &size);
     return SIZE{size.cx + 2 * (kPaddingX + kFrame), size.cy + 2 * (kPaddingY + kFrame)};
@@ -64,8 +73,7 @@ void CNavigationTip::DrawContent(HDC dc, const RECT& rect) {
     CDC target(dc);
     target.FillRect(rect, ::GetSysColorBrush(COLOR_INFOBK));
     target.FrameRect(rect, ::GetSysColorBrush(COLOR_WINDOWFRAME));
-    CSelectObject font(dc, m_font.IsValid() ? static_cast<HGDIOBJ>(m_font)
-                                            : ::GetStockObject(DEFAULT_GUI_FONT));
+    CSelectObject font(dc, TipFont());
     target.SetBkMode(TRANSPARENT);
     target.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
     RECT area = rect;

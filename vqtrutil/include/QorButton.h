@@ -50,8 +50,6 @@ public:
     BOOL IsToolTipShown() const { return m_toolTipShown; }
     // Null until the description was first shown.
     HWND GetToolTipWindow() const { return m_toolTip.GetSafeHwnd(); }
-    // Where the description's top-left corner goes now, in screen coordinates.
-    POINT GetToolTipPosition() const;
 
     void Lower();
     void Raise();
@@ -64,6 +62,8 @@ private:
     void SetLowered(bool lowered);
     // Makes the description's window (hidden); a failure is logged.
     void MakeToolTip();
+    // Where the description's top-left corner goes now, in the parent's client area.
+    POINT ToolTipPlace() const;
 
     CBitmap m_hoverBitmap;
     CNavigationTip m_toolTip;

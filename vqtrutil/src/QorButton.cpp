@@ -108,9 +108,7 @@ void CQORButton::SetToolTip(const CString& text, int offsetX, int offsetY) {
 void CQORButton::MakeToolTip() {
     if (!m_toolTipSet || !m_hWnd)
         return;
-    RECT button = GetRectInParent();
-    if (!m_toolTip.Create(::GetParent(m_hWnd), m_toolTipText,
-                          POINT{button.left + m_offset.x, button.top + m_offset.y})) {
+    if (!m_toolTip.Create(::GetParent(m_hWnd), m_toolTipText, ToolTipPlace())) {
         CSpy().OutputData("CQORButton::ShowToolTip() the description could not be made");
         return;
     }
@@ -118,17 +116,15 @@ void CQORButton::MakeToolTip() {
     ModifyStyle(0, WS_CLIPSIBLINGS);
 }
 
-POINT CQORButton::GetToolTipPosition() const {
-    RECT rect = m_hWnd ? GetWindowRect() : RECT{};
-    return POINT{rect.left + m_offset.x, rect.top + m_offset.y};
+POINT CQORButton::ToolTipPlace() const {
+    RECT button = GetRectInParent();
+    return POINT{button.left + m_offset.x, button.top + m_offset.y};
 }
 
 void CQORButton::RepositionToolTip(int offsetX, int offsetY) {
     m_offset = POINT{offsetX, offsetY};
-    if (!m_toolTip.IsWindow())
-        return;
-    RECT button = GetRectInParent();
-    m_toolTip.MoveTo(POINT{button.left + offsetX, button.top + offsetY});
+    if (m_toolTip.IsWindow())
+        m_toolTip.MoveTo(ToolTipPlace());
 }
 
 void CQORButton::ShowToolTip(BOOL show) {

@@ -5,8 +5,8 @@
 #include "CSpy.h"
 #include "Operations.h"
 #include "QorModule.h"
-#include "Topics.h"
 #include "main/QORTabDlg.h"
+#include "main/Topics.h"
 #include "resource.h"
 
 #include <cstring>
@@ -126,7 +126,7 @@ int EntryDisplayTopic(int topic, STATUSINFO* status) {
         CQORTabDlg* main = theCQORTabDlg.get();
         status = CheckedStatus(status);
         if (main->HasMainWindow()) {
-            if (topic != 700 && topic != 218)
+            if (RaisesOpenWindow(topic))
                 main->m_bBringToFront = 1;
             main->SnapshotStatus();
             main->ShowTopic(topic, status);
@@ -135,12 +135,12 @@ int EntryDisplayTopic(int topic, STATUSINFO* status) {
         if (!main->HoldsSubWindows())
             return 0;
         CString printerName = main->m_strPrinterName;
-        if (topic == 0)
+        if (topic == kTopicNone)
             return 1;
         PORTINFO port = main->m_PortInfo;
         main->RunTopic(IDD_QOR_MAIN, nullptr, printerName, topic, status, &port,
                        main->m_pfnCallback);
-        if (topic >= 100 && topic <= 105 && theCQORTabDlg.get() == main) {
+        if (IsPageTopic(topic) && theCQORTabDlg.get() == main) {
             main->m_bBringToFront = 1;
             main->SnapshotStatus();
             main->ShowTopic(topic, status);

@@ -2,6 +2,7 @@
 // navigation buttons. It owns its pages, built in page-index order.
 #pragma once
 
+#include "PageIndex.h"
 #include "WizardSheet.h"
 #include "qor.h"
 
@@ -9,16 +10,6 @@
 #include <memory>
 
 class CQORPage;
-
-enum PageIndex {
-    kHomePage = 0,
-    kPrinterFeaturesPage = 1,
-    kTroubleshootingPage = 2,
-    kInkPage = 3, // Ink Tanks on an ink-tank printer, Ink Cartridge otherwise
-    kContactInfoPage = 4,
-    kAdvancedPage = 5,
-    kPageCount = 6
-};
 
 class CQORPageSheet : public CWizardSheet {
 public:

@@ -4,7 +4,7 @@
 #include "Operations.h"
 #include "QORPageSheet.h"
 #include "host/QorModule.h"
-#include "host/Topics.h"
+#include "Topics.h"
 #include "pages/PrinterFeaturesPage.h"
 #include "resource.h"
 
@@ -62,9 +62,6 @@ constexpr NavigationButton kNavigation[] = {
      IDS_TIP_ADVANCED,
      {55, 10}},
 };
-
-// Help topics of the pages, by page index.
-constexpr DWORD kPageHelpTopics[kPageCount] = {200, 201, 211, 218, 220, 221};
 
 bool IsNetworkPort(DWORD portType) {
     return portType >= 4 && portType <= 7;

@@ -156,8 +156,7 @@ private:
     void BuildHelpFilePath();
     void ReadPrinterSettings();
     void WritePrinterSettings(BOOL save);
-    int RunMainWindowTopic(int topic);
-    int RunHelpTopic(DWORD helpTopic);
+    int OpenMainWindow(int page, int featureList);
     void LayoutSkin();
     bool CreatePageSheet();
     // What a status update changed, for the repaint that follows.
@@ -175,7 +174,6 @@ private:
     void UpdateInkDisplays(INKINFO* ink);
     void RepaintChanged(const RefreshChanges& changes);
     void RunOpenWindowTopic(int topic);
-    void ShowInkPage();
     void InitNavigationButtons();
     void RepositionToolTips();
     void ShowNavigationToolTips(bool show, bool includingHome);

@@ -3,25 +3,9 @@
 #include "Links.h"
 #include "QORPageSheet.h"
 #include "QORTabDlg.h"
-#include "host/Topics.h"
+#include "Topics.h"
 #include "pages/HomePage.h"
 #include "resource.h"
-
-namespace {
-bool IsGeneralHelpTopic(int topic) {
-    switch (topic) {
-    case 201:
-    case 202:
-    case 204:
-    case 207:
-    case 210:
-    case 219:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
 
 void CQORTabDlg::FollowSuppliesLink() {
     CGUIUrlLink link;
@@ -32,9 +16,10 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
                          PORTINFO* port, QORCALLBACK callback) {
     m_bOfferApps = 1;
     m_pfnCallback = callback;
-    if (topic == kTopicChoosePrinter) {
+    const TopicStep<FirstRunAction> step = FindTopic(topic).firstRun;
+    if (step.action == FirstRunAction::CallbackOnly) {
         Shutdown(kNoWindow);
-        return 1;
+        return step.value;
     }
     m_strPrinterName = printerName ? printerName : "";
     SetStatusInfo(status);
@@ -46,38 +31,29 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
 
     // Topics that end at once run the shutdown check, which may delete this object: each of
     // them returns straight after it.
-    if (IsGeneralHelpTopic(topic))
-        return RunHelpTopic(kHelpTopicGeneral);
-    switch (topic) {
-    case 218:
-        return RunHelpTopic(kHelpTopicNetwork);
-    case 214:
-        Shutdown(kNoWindow);
-        return 1;
-    case 222:
-    case kTopicStatusUpdate:
+    switch (step.action) {
+    case FirstRunAction::Help:
+        ShowHelpTopic(static_cast<DWORD>(step.value));
+        // Nothing stays open: the host learns that the module is closed again.
         Shutdown(kNoWindow);
         return 0;
-    case kTopicSuppliesWeb:
+    case FirstRunAction::Shutdown:
+    case FirstRunAction::CallbackOnly:
+        Shutdown(kNoWindow);
+        return step.value;
+    case FirstRunAction::SuppliesWeb:
         FollowSuppliesLink();
-        return RunMainWindowTopic(kTopicHome);
-    default:
-        return RunMainWindowTopic(topic);
+        return OpenMainWindow(kHomePage, 0);
+    case FirstRunAction::FeatureList:
+        return OpenMainWindow(kPrinterFeaturesPage, step.value);
+    case FirstRunAction::Page:
+        break;
     }
+    return OpenMainWindow(step.value, 0);
 }
 
-int CQORTabDlg::RunHelpTopic(DWORD helpTopic) {
-    ShowHelpTopic(helpTopic);
-    // Nothing stays open: the host learns that the module is closed again.
-    Shutdown(kNoWindow);
-    return 0;
-}
-
-int CQORTabDlg::RunMainWindowTopic(int topic) {
-    int featureList = topic >= kTopicFeatureList1 && topic <= kTopicFeatureList3
-                          ? topic - kTopicFeatureList1 + 1
-                          : 0;
-    if (!CreateMainWindow(PageOfTopic(topic), featureList)) {
+int CQORTabDlg::OpenMainWindow(int page, int featureList) {
+    if (!CreateMainWindow(page, featureList)) {
         CSpy spy;
         spy.OutputData("CQORTabDlg::RunTopic() the main window could not be created");
         return 0;
@@ -114,72 +90,27 @@ void CQORTabDlg::ShowTopic(int topic, STATUSINFO* status) {
         ::SetFocus(focus);
 }
 
-void CQORTabDlg::ShowInkPage() {
-    SelectPage(kInkPage);
-}
-
 void CQORTabDlg::RunOpenWindowTopic(int topic) {
-    enum class Action { Page, GeneralHelp, NetworkHelp, InkPage, SuppliesWeb, Nothing };
-    struct Row {
-        int first;
-        int last;
-        Action action;
-        int page;
-    };
-    static constexpr Row kTopics[] = {
-        {100, 100, Action::Page, kHomePage},
-        {302, 302, Action::Page, kHomePage},
-        {101, 101, Action::Page, kPrinterFeaturesPage},
-        {102, 102, Action::Page, kTroubleshootingPage},
-        {224, 225, Action::Page, kTroubleshootingPage},
-        {301, 301, Action::Page, kTroubleshootingPage},
-        {103, 103, Action::Page, kInkPage},
-        {104, 104, Action::Page, kContactInfoPage},
-        {105, 105, Action::Page, kAdvancedPage},
-        {223, 223, Action::Page, kAdvancedPage},
-        {201, 202, Action::GeneralHelp, 0},
-        {219, 219, Action::GeneralHelp, 0},
-        {218, 218, Action::NetworkHelp, 0},
-        {203, 213, Action::InkPage, 0},
-        {215, 217, Action::InkPage, 0},
-        {220, 221, Action::InkPage, 0},
-        {303, 305, Action::InkPage, 0},
-        {307, 307, Action::InkPage, 0},
-        {404, 405, Action::InkPage, 0},
-        {214, 214, Action::Nothing, 0},
-        {222, 222, Action::Nothing, 0},
-        {306, 306, Action::Nothing, 0},
-        {308, 308, Action::Nothing, 0},
-        {313, 316, Action::Nothing, 0},
-        {701, 701, Action::Nothing, 0},
-        {kTopicStatusUpdate, kTopicStatusUpdate, Action::Nothing, 0},
-        {kTopicSuppliesWeb, kTopicSuppliesWeb, Action::SuppliesWeb, 0},
-    };
-    Row chosen{topic, topic, Action::Page, kHomePage};
-    for (const Row& row : kTopics)
-        if (topic >= row.first && topic <= row.last) {
-            chosen = row;
-            break;
-        }
-    switch (chosen.action) {
-    case Action::Page:
-        SelectPage(chosen.page);
+    const TopicStep<OpenWindowAction> step = FindTopic(topic).openWindow;
+    switch (step.action) {
+    case OpenWindowAction::Page:
+        SelectPage(step.value);
         break;
-    case Action::GeneralHelp:
-        ShowHelpTopic(kHelpTopicGeneral);
+    case OpenWindowAction::InkPage:
+        SelectPage(kInkPage);
         break;
-    case Action::NetworkHelp:
-        ShowHelpTopic(kHelpTopicNetwork);
+    case OpenWindowAction::Help:
+        ShowHelpTopic(static_cast<DWORD>(step.value));
+        break;
+    case OpenWindowAction::HelpThenShutdown:
+        ShowHelpTopic(static_cast<DWORD>(step.value));
         // No effect while the window is open; it closes the module when only help was asked.
         Shutdown(kNoWindow);
         break;
-    case Action::InkPage:
-        ShowInkPage();
-        break;
-    case Action::SuppliesWeb:
+    case OpenWindowAction::SuppliesWeb:
         FollowSuppliesLink();
         break;
-    case Action::Nothing:
+    case OpenWindowAction::Nothing:
         break;
     }
 }

@@ -5,14 +5,13 @@
 #include "GuiFont.h"
 #include "PrinterReadyCheck.h"
 #include "host/QorModule.h"
+#include "main/HelpTopics.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
 namespace {
 constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 constexpr COLORREF kDisabledHoverColor = 0xFF0000;
-constexpr DWORD kTopicTestPage = 998;
-constexpr DWORD kTopicCartridgeHelp = 219;
 constexpr UINT kLinkTextLeft = 55;
 constexpr UINT kLinkAlignment = DT_WORDBREAK;
 
@@ -240,7 +239,7 @@ void CQORInkCartridgePage::InstallCartridges() {
 void CQORInkCartridgePage::PrintTestPage() {
     if (!g_pQORTabDlg)
         return;
-    g_pQORTabDlg->ShowHelpTopic(kTopicTestPage, Owner());
+    g_pQORTabDlg->ShowHelpTopic(kHelpTopicTestPage, Owner());
     CSpy spy;
     spy.OutputData("CQORInkCartridgePage::PrintTestPage()");
     spy.OutputData(g_pQORTabDlg->m_strPrinterName);
@@ -277,7 +276,7 @@ void CQORInkCartridgePage::OrderSupplies() {
 
 void CQORInkCartridgePage::OnCartridgeHelp() {
     if (g_pQORTabDlg)
-        g_pQORTabDlg->ShowHelpTopic(kTopicCartridgeHelp, Owner());
+        g_pQORTabDlg->ShowHelpTopic(kHelpTopicGeneral, Owner());
 }
 
 void CQORInkCartridgePage::OnSuppliesWebLink() {

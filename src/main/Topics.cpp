@@ -1,0 +1,102 @@
+#include "Topics.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+using FirstRun = TopicStep<FirstRunAction>;
+using OpenWindow = TopicStep<OpenWindowAction>;
+
+constexpr FirstRun Open(int page) {
+    return {FirstRunAction::Page, page};
+}
+constexpr FirstRun FeatureList(int list) {
+    return {FirstRunAction::FeatureList, list};
+}
+constexpr FirstRun HelpAndClose(unsigned helpTopic) {
+    return {FirstRunAction::Help, static_cast<int>(helpTopic)};
+}
+constexpr FirstRun Shutdown(int result) {
+    return {FirstRunAction::Shutdown, result};
+}
+constexpr FirstRun kOpenHome = Open(kHomePage);
+constexpr FirstRun kSuppliesWebThenHome{FirstRunAction::SuppliesWeb, 0};
+constexpr FirstRun kCallbackOnly{FirstRunAction::CallbackOnly, 1};
+
+constexpr OpenWindow Show(int page) {
+    return {OpenWindowAction::Page, page};
+}
+constexpr OpenWindow Help(unsigned helpTopic) {
+    return {OpenWindowAction::Help, static_cast<int>(helpTopic)};
+}
+constexpr OpenWindow HelpThenShutdown(unsigned helpTopic) {
+    return {OpenWindowAction::HelpThenShutdown, static_cast<int>(helpTopic)};
+}
+constexpr OpenWindow kShowHome = Show(kHomePage);
+constexpr OpenWindow kShowInkPage{OpenWindowAction::InkPage, 0};
+constexpr OpenWindow kNothing{OpenWindowAction::Nothing, 0};
+constexpr OpenWindow kSuppliesWeb{OpenWindowAction::SuppliesWeb, 0};
+
+// In topic order; the rows do not overlap.
+constexpr TopicRow kTopics[] = {
+    // first  last  first run                                open window
+    {100, 100, kOpenHome, kShowHome},
+    {101, 101, Open(kPrinterFeaturesPage), Show(kPrinterFeaturesPage)},
+    {102, 102, Open(kTroubleshootingPage), Show(kTroubleshootingPage)},
+    {103, 103, Open(kInkPage), Show(kInkPage)},
+    {104, 104, Open(kContactInfoPage), Show(kContactInfoPage)},
+    {105, 105, Open(kAdvancedPage), Show(kAdvancedPage)},
+    {106, 106, FeatureList(1), kShowHome},
+    {107, 107, FeatureList(2), kShowHome},
+    {108, 108, FeatureList(3), kShowHome},
+    {201, 202, HelpAndClose(kHelpTopicGeneral), Help(kHelpTopicGeneral)},
+    {203, 203, kOpenHome, kShowInkPage},
+    {204, 204, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
+    {205, 206, kOpenHome, kShowInkPage},
+    {207, 207, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
+    {208, 209, kOpenHome, kShowInkPage},
+    {210, 210, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
+    {211, 213, kOpenHome, kShowInkPage},
+    {214, 214, Shutdown(1), kNothing},
+    {215, 217, kOpenHome, kShowInkPage},
+    {218, 218, HelpAndClose(kHelpTopicNetwork), HelpThenShutdown(kHelpTopicNetwork)},
+    {219, 219, HelpAndClose(kHelpTopicGeneral), Help(kHelpTopicGeneral)},
+    {220, 221, kOpenHome, kShowInkPage},
+    {222, 222, Shutdown(0), kNothing},
+    {223, 223, Open(kAdvancedPage), Show(kAdvancedPage)},
+    {224, 224, Open(kTroubleshootingPage), Show(kTroubleshootingPage)},
+    {225, 225, kOpenHome, Show(kTroubleshootingPage)},
+    {301, 301, Open(kTroubleshootingPage), Show(kTroubleshootingPage)},
+    {302, 302, kOpenHome, kShowHome},
+    {303, 305, kOpenHome, kShowInkPage},
+    {306, 306, kOpenHome, kNothing},
+    {307, 307, kOpenHome, kShowInkPage},
+    {308, 308, kOpenHome, kNothing},
+    {313, 316, kOpenHome, kNothing},
+    {404, 405, kOpenHome, kShowInkPage},
+    {kTopicChoosePrinter, kTopicChoosePrinter, kCallbackOnly, kShowHome},
+    {kTopicSuppliesWeb, kTopicSuppliesWeb, kSuppliesWebThenHome, kSuppliesWeb},
+    {701, 701, kOpenHome, kNothing},
+    {kTopicStatusUpdate, kTopicStatusUpdate, Shutdown(0), kNothing},
+};
+
+constexpr bool InOrderWithoutOverlap() {
+    for (size_t index = 0; index < std::size(kTopics); ++index) {
+        if (kTopics[index].first > kTopics[index].last)
+            return false;
+        if (index > 0 && kTopics[index - 1].last >= kTopics[index].first)
+            return false;
+    }
+    return true;
+}
+static_assert(InOrderWithoutOverlap(), "the topic rows are searched in order");
+
+constexpr TopicRow kOtherTopic{0, 0, kOpenHome, kShowHome};
+} // namespace
+
+const TopicRow& FindTopic(int topic) {
+    const TopicRow* row = std::lower_bound(
+        std::begin(kTopics), std::end(kTopics), topic,
+        [](const TopicRow& candidate, int wanted) { return candidate.last < wanted; });
+    return row != std::end(kTopics) && row->first <= topic ? *row : kOtherTopic;
+}

@@ -1,0 +1,68 @@
+// Topic codes: what the host asks the module to show or do, and the one table that says what
+// each topic does when it opens the module (its first run) and when the main window is open.
+#pragma once
+
+#include "HelpTopics.h"
+#include "PageIndex.h"
+
+constexpr int kTopicNone = 0;
+constexpr int kTopicHome = 100;
+constexpr int kTopicAdvanced = 105;
+constexpr int kTopicPostInstall = 400;
+constexpr int kTopicCartridgeChange = 405;
+constexpr int kTopicChoosePrinter = 500;
+constexpr int kTopicSuppliesWeb = 700;
+constexpr int kTopicStatusUpdate = 900;
+constexpr int kTopicNetworkHelp = 218;
+
+// What a topic does when it opens the module.
+enum class FirstRunAction {
+    Page,         // the main window on page `value`
+    FeatureList,  // the main window on Printer Features with how-to list `value` opened
+    Help,         // the help file at topic `value`, then the module closes; result 0
+    SuppliesWeb,  // the supplies web page, then the main window on Home
+    Shutdown,     // only the shutdown check; the export's result is `value`
+    CallbackOnly, // only the host's callback is kept, then the shutdown check; result 1
+};
+
+// What a topic does in the open main window.
+enum class OpenWindowAction {
+    Nothing,          // nothing beyond the status refresh
+    Page,             // page `value`
+    InkPage,          // the ink page
+    Help,             // the help file at topic `value`
+    HelpThenShutdown, // the help file at topic `value`, then the shutdown check
+    SuppliesWeb,      // the supplies web page
+};
+
+template <class Action> struct TopicStep {
+    Action action;
+    int value;
+};
+
+struct TopicRow {
+    int first;
+    int last;
+    TopicStep<FirstRunAction> firstRun;
+    TopicStep<OpenWindowAction> openWindow;
+};
+
+// The row of a topic; a topic of no row opens (or shows) the Home page.
+const TopicRow& FindTopic(int topic);
+
+// The topics that QORInit runs without showing the main window itself: 400, 201 to 222, and 303
+// or more. The others open the main window on a page.
+constexpr bool IsDirectTopic(int topic) {
+    return topic == kTopicPostInstall || (topic >= 201 && topic <= 222) || topic >= 303;
+}
+
+// Whether a topic for the open window brings it to the front: the supplies web page and the
+// network help leave it where it is.
+constexpr bool RaisesOpenWindow(int topic) {
+    return topic != kTopicSuppliesWeb && topic != kTopicNetworkHelp;
+}
+
+// The topics of the six pages, which QORDisplayTopic also shows when only a wizard was open.
+constexpr bool IsPageTopic(int topic) {
+    return topic >= kTopicHome && topic <= kTopicAdvanced;
+}

@@ -13,56 +13,6 @@ CQORTabDlg* g_pQORTabDlg = nullptr;
 namespace {
 constexpr UINT_PTR kOneShotTimer = 1;
 constexpr UINT_PTR kStatusTimer = 20;
-constexpr COLORREF kSkinKey = RGB(0, 255, 0);
-constexpr COLORREF kSkinBase = RGB(16, 52, 92);
-// Where the skin's bitmap stands in the client area (below the skin's own title band).
-constexpr int kSkinOffsetX = 4;
-constexpr int kSkinOffsetY = 22;
-// The page sheet is laid over the whole dialog and cut to the skin's page hole.
-constexpr int kSheetMargin = 32;
-constexpr int kRegionGrowRight = 4;
-constexpr int kRegionGrowBottom = 25;
-
-struct NavigationButton {
-    UINT control;
-    UINT up, down, hover;
-    UINT toolTip;
-    POINT toolTipOffset;
-};
-constexpr NavigationButton kNavigation[] = {
-    {IDC_NAV_HOME, IDB_NAV_HOME_UP, IDB_NAV_HOME_DOWN, IDB_NAV_HOME_HOVER, IDS_TIP_HOME, {120, 5}},
-    {IDC_NAV_FEATURES,
-     IDB_NAV_FEATURES_UP,
-     IDB_NAV_FEATURES_DOWN,
-     IDB_NAV_FEATURES_HOVER,
-     IDS_TIP_FEATURES,
-     {95, 10}},
-    {IDC_NAV_TROUBLESHOOTING,
-     IDB_NAV_TROUBLESHOOTING_UP,
-     IDB_NAV_TROUBLESHOOTING_DOWN,
-     IDB_NAV_TROUBLESHOOTING_HOVER,
-     IDS_TIP_TROUBLESHOOTING,
-     {70, 10}},
-    {IDC_NAV_INK,
-     IDB_NAV_INK_UP,
-     IDB_NAV_INK_DOWN,
-     IDB_NAV_INK_HOVER,
-     IDS_TIP_INK_CARTRIDGES,
-     {60, 10}},
-    {IDC_NAV_CONTACT,
-     IDB_NAV_CONTACT_UP,
-     IDB_NAV_CONTACT_DOWN,
-     IDB_NAV_CONTACT_HOVER,
-     IDS_TIP_CONTACT,
-     {55, 10}},
-    {IDC_NAV_ADVANCED,
-     IDB_NAV_ADVANCED_UP,
-     IDB_NAV_ADVANCED_DOWN,
-     IDB_NAV_ADVANCED_HOVER,
-     IDS_TIP_ADVANCED,
-     {55, 10}},
-};
-
 bool IsNetworkPort(DWORD portType) {
     return portType >= 4 && portType <= 7;
 }
@@ -273,7 +223,6 @@ bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
         SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
-    m_Palette.Create(IDR_PALETTE);
     ModifyStyleEx(0, WS_EX_APPWINDOW);
     // One icon for the caption and the task bar: the system makes the small one from it, and
     // every icon set rebuilds the window's icons on the display.
@@ -281,7 +230,8 @@ bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
     CString title;
     title.LoadString(IDS_MAIN_TITLE);
     SetWindowText(title + " - " + m_strPrinterName);
-    LayoutSkin();
+    m_Skin.Layout(*this);
+    m_Navigation.Layout(*this, CMainSkin::kOffset);
     if (!CreatePageSheet())
         return false;
     CQORPageSheet* sheet = GetPageSheet();
@@ -293,7 +243,7 @@ bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
             shown->Refresh();
     }
     FillHomeStatus();
-    InitNavigationButtons();
+    m_Navigation.Init(this, m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS);
     SelectPage(page);
     if (sheet->m_bFeatureSelection)
         SetTimer(kOneShotTimer, 750);
@@ -302,7 +252,7 @@ bool CQORTabDlg::CreateMainWindow(int page, int featureList) {
     // On Home, the other buttons carry their descriptions beside them. They are made before the
     // window is shown: made on a shown window, each costs twice as much.
     if (page == kHomePage)
-        ShowNavigationToolTips(true, false);
+        m_Navigation.ShowDescriptions(true, false);
     ShowWindow(SW_SHOW);
     return true;
 }
@@ -322,111 +272,26 @@ BOOL CQORTabDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CQORTabDlg::LayoutSkin() {
-    m_Background.LoadBitmap(IDB_MAIN_BACKGROUND);
-    SIZE skin = m_Background.GetSize();
-    if (skin.cx > 0) {
-        // The client area takes the skin's size below its title band.
-        RECT window{0, 0, skin.cx + kSkinOffsetX, skin.cy + kSkinOffsetY};
-        ::AdjustWindowRectEx(&window, static_cast<DWORD>(GetStyle()), FALSE,
-                             static_cast<DWORD>(GetExStyle()));
-        SetWindowPos(nullptr, 0, 0, window.right - window.left, window.bottom - window.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    for (int index = 0; index < kNavigationButtons; ++index)
-        GetDlgItem(kNavigation[index].control)
-            .MoveWindow(MAIN_NAV_LEFT + kSkinOffsetX,
-                        MAIN_NAV_TOP + kSkinOffsetY + index * MAIN_NAV_PITCH, MAIN_NAV_WIDTH,
-                        MAIN_NAV_HEIGHT);
-    GetDlgItem(IDC_MAIN_LOGO)
-        .MoveWindow(MAIN_LOGO_LEFT + kSkinOffsetX, MAIN_LOGO_TOP + kSkinOffsetY, MAIN_LOGO_WIDTH,
-                    MAIN_LOGO_HEIGHT);
-    GetDlgItem(IDC_MAIN_BANNER)
-        .MoveWindow(MAIN_BANNER_LEFT + kSkinOffsetX, MAIN_BANNER_TOP + kSkinOffsetY,
-                    MAIN_BANNER_WIDTH, MAIN_BANNER_HEIGHT);
-    m_Logo.Init(IDC_MAIN_LOGO, this, IDB_MAIN_LOGO);
-    m_Banner.Init(IDC_MAIN_BANNER, this, IDB_MAIN_BANNER);
-}
-
 bool CQORTabDlg::CreatePageSheet() {
-    RECT window = GetWindowRect();
-    RECT sheetRect{0, 0, window.right - window.left + kSheetMargin,
-                   window.bottom - window.top + kSheetMargin};
+    RECT sheetRect = m_Skin.SheetRect(*this);
     auto sheet = std::make_unique<CQORPageSheet>(sheetRect, m_strPrinterName, &m_InfoStruct, this);
     CQORPageSheet* created = sheet.get();
     m_Slots.Set(kPageSheet, std::move(sheet));
-    created->SetPageRect(RECT{MAIN_PAGE_HOLE_LEFT + kSkinOffsetX, MAIN_PAGE_HOLE_TOP + kSkinOffsetY,
-                              MAIN_PAGE_HOLE_RIGHT + kSkinOffsetX,
-                              MAIN_PAGE_HOLE_BOTTOM + kSkinOffsetY});
+    created->SetPageRect(m_Skin.PageHole());
     if (!created->CreateChild(this)) {
         m_Slots.Delete(kPageSheet);
         return false;
     }
     created->ModifyStyleEx(0, WS_EX_CONTROLPARENT);
-
-    // The sheet shows only through the skin's page hole: the skin's opaque pixels are cut out of
-    // the sheet's rectangle.
-    CRgn skin(CreateRegionFromBitmap(m_Background, kSkinKey));
-    CRgn shape;
-    shape.CreateRectRgn(0, 0, sheetRect.right + kRegionGrowRight,
-                        sheetRect.bottom + kRegionGrowBottom);
-    if (skin.IsValid() && shape.CombineRgn(skin, shape, RGN_XOR) != ERROR) {
-        shape.OffsetRgn(kSkinOffsetX, kSkinOffsetY);
-        // The window owns the region from here on.
-        ::SetWindowRgn(created->m_hWnd, shape.Detach(), TRUE);
-    }
+    m_Skin.CutPageHole(created->m_hWnd, sheetRect);
     return true;
-}
-
-// The descriptions stand under each button's label, across its lower edge.
-constexpr int kDescriptionDrop = 30;
-
-void CQORTabDlg::InitNavigationButtons() {
-    bool inkTanks = m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS;
-    for (int index = 0; index < kNavigationButtons; ++index) {
-        const NavigationButton& button = kNavigation[index];
-        m_NavButtons[index].Init(button.control, this, button.up, button.down, button.hover);
-        CString tip;
-        tip.LoadString(index == kInkPage && inkTanks ? IDS_TIP_INK_TANKS : button.toolTip);
-        m_NavButtons[index].SetToolTip(tip, button.toolTipOffset.x,
-                                       button.toolTipOffset.y + kDescriptionDrop);
-    }
-}
-
-void CQORTabDlg::RepositionToolTips() {
-    for (int index = 0; index < kNavigationButtons; ++index)
-        m_NavButtons[index].RepositionToolTip(kNavigation[index].toolTipOffset.x,
-                                              kNavigation[index].toolTipOffset.y +
-                                                  kDescriptionDrop);
-}
-
-void CQORTabDlg::ShowNavigationToolTips(bool show, bool includingHome) {
-    for (int index = includingHome ? 0 : 1; index < kNavigationButtons; ++index)
-        m_NavButtons[index].ShowToolTip(show);
 }
 
 void CQORTabDlg::SelectPage(int page) {
     CQORPageSheet* sheet = GetPageSheet();
     if (!sheet || page < 0 || page >= kPageCount)
         return;
-    int previous = sheet->GetActiveIndex();
-    for (int index = 0; index < kNavigationButtons; ++index) {
-        CQORButton& button = m_NavButtons[index];
-        if (index == page) {
-            button.Lower();
-            button.SetTextColor(MAIN_NAV_TEXT_COLOR_CURRENT);
-            button.ModifyStyle(0, WS_TABSTOP);
-        } else {
-            button.Raise();
-            button.SetTextColor(MAIN_NAV_TEXT_COLOR);
-            button.ModifyStyle(WS_TABSTOP, 0);
-        }
-    }
-    if (previous >= 0 && previous < kNavigationButtons && previous != page) {
-        RECT rect = m_NavButtons[previous].GetWindowRect();
-        ScreenToClient(&rect);
-        InvalidateRect(&rect);
-    }
+    m_Navigation.Select(*this, page, sheet->GetActiveIndex());
     sheet->ShowPageNumber(page);
 }
 
@@ -435,7 +300,7 @@ void CQORTabDlg::OnNavigate(UINT id) {
     CQORPageSheet* sheet = GetPageSheet();
     if (!sheet || sheet->GetActiveIndex() == page)
         return;
-    ShowNavigationToolTips(false, true);
+    m_Navigation.ShowDescriptions(false, true);
     SelectPage(page);
 }
 
@@ -472,7 +337,7 @@ void CQORTabDlg::OnSize(UINT type, int, int) {
 }
 
 void CQORTabDlg::OnMove(int, int) {
-    RepositionToolTips();
+    m_Navigation.RepositionDescriptions();
     StartStatusTimer(10);
 }
 
@@ -484,9 +349,9 @@ void CQORTabDlg::OnNcLButtonDown(UINT hitTest, POINT point) {
     StopStatusTimer();
     CQORPageSheet* sheet = GetPageSheet();
     if (sheet && sheet->GetActiveIndex() == kHomePage && !m_bToolTipsHidden)
-        ShowNavigationToolTips(false, false);
+        m_Navigation.ShowDescriptions(false, false);
     m_bToolTipsHidden = 1;
-    RepositionToolTips();
+    m_Navigation.RepositionDescriptions();
     // Moving the window by its caption runs the system's own loop; the tool tips come back
     // when the button goes up.
     PostMessage(WM_NCLBUTTONUP, hitTest, MAKELPARAM(point.x, point.y));
@@ -497,7 +362,7 @@ void CQORTabDlg::OnNcLButtonUp(UINT hitTest, POINT) {
     if (hitTest == HTCAPTION) {
         CQORPageSheet* sheet = GetPageSheet();
         if (sheet && sheet->GetActiveIndex() == kHomePage)
-            ShowNavigationToolTips(true, false);
+            m_Navigation.ShowDescriptions(true, false);
         m_bToolTipsHidden = 0;
     }
     Default();
@@ -509,26 +374,7 @@ BOOL CQORTabDlg::OnEraseBkgnd(HDC dc) {
         return TRUE;
     if (::IsRectEmpty(&box))
         box = GetClientRect();
-    m_Palette.Realize(dc);
-    CDC target(dc);
-    // The skin is copied as it is: its key colour marks the page hole, which the page sheet
-    // covers (the window does not paint under its children). Around it, the skin's own colour.
-    SIZE size = m_Background.GetSize();
-    RECT skin{kSkinOffsetX, kSkinOffsetY, kSkinOffsetX + size.cx, kSkinOffsetY + size.cy};
-    RECT part{};
-    if (::IntersectRect(&part, &box, &skin)) {
-        CCompatibleDC source(dc);
-        CSelectObject select(source, m_Background);
-        ::BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, source,
-                 part.left - kSkinOffsetX, part.top - kSkinOffsetY, SRCCOPY);
-    }
-    if (!::EqualRect(&part, &box)) {
-        int saved = target.SaveDC();
-        if (!::IsRectEmpty(&part))
-            ::ExcludeClipRect(dc, part.left, part.top, part.right, part.bottom);
-        target.FillSolidRect(box, kSkinBase);
-        target.RestoreDC(saved);
-    }
+    m_Skin.Paint(dc, box);
     return TRUE;
 }
 
@@ -543,7 +389,7 @@ void CQORTabDlg::OnSysColorChange() {
 
 BOOL CQORTabDlg::OnQueryNewPalette() {
     CClientDC dc(m_hWnd);
-    m_Palette.Realize(dc);
+    m_Skin.RealizePalette(dc);
     Invalidate();
     return TRUE;
 }

@@ -3,12 +3,10 @@
 #pragma once
 
 #include "Dialog.h"
-#include "Gdi.h"
+#include "MainSkin.h"
+#include "NavigationBar.h"
 #include "NvoProduct.h"
-#include "Palette256.h"
-#include "QorButton.h"
 #include "Registry.h"
-#include "TransStatic.h"
 #include "WindowSlots.h"
 #include "qor.h"
 #include "status/StatusRecords.h"
@@ -157,7 +155,6 @@ private:
     void ReadPrinterSettings();
     void WritePrinterSettings(BOOL save);
     int OpenMainWindow(int page, int featureList);
-    void LayoutSkin();
     bool CreatePageSheet();
     // What a status update changed, for the repaint that follows.
     struct RefreshChanges {
@@ -174,16 +171,9 @@ private:
     void UpdateInkDisplays(INKINFO* ink);
     void RepaintChanged(const RefreshChanges& changes);
     void RunOpenWindowTopic(int topic);
-    void InitNavigationButtons();
-    void RepositionToolTips();
-    void ShowNavigationToolTips(bool show, bool includingHome);
 
-    static constexpr int kNavigationButtons = 6;
-    std::array<CQORButton, kNavigationButtons> m_NavButtons;
-    CTransStaticBmp m_Logo;
-    CTransStaticBmp m_Banner;
-    CPalette256 m_Palette;
-    CBitmap m_Background;
+    CMainSkin m_Skin;
+    CNavigationBar m_Navigation;
     CString m_strHelpFile;
     UINT m_uStatusTimerElapse = 0;
 };

@@ -1,6 +1,12 @@
 // Module state: which module's resources the framework loads from, and which application object
-// filters the thread's messages. Each client module owns one CModuleState; every entry point of
-// a client module switches to its own state with a CModuleStateScope for the length of the call.
+// filters the thread's messages. Each client module owns one CModuleState.
+//
+// When a client module switches to its own state with a CModuleStateScope:
+// - every export, for the length of the call;
+// - every routine that Windows calls without a window message of the module's: a timer
+//   procedure given to SetTimer, a hook procedure, a thread timer.
+// Nowhere else: every message to a window of the module (its dialogs, pages, controls) runs in the
+// state that was current when the window was made, which the framework switches to itself.
 #pragma once
 
 #include "FrameworkApi.h"

@@ -4,7 +4,6 @@
 #include "CartridgePictures.h"
 #include "GuiFont.h"
 #include "PrinterReadyCheck.h"
-#include "host/QorModule.h"
 #include "main/HelpTopics.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
@@ -176,9 +175,6 @@ void CQORInkCartridgePage::UpdateInkLevels(INKINFO* ink) {
 void CQORInkCartridgePage::ShowCartridges() {
     if (!g_pQORTabDlg || !IsWindow())
         return;
-    // Page switches come straight from the host's loop: the pictures and names are the
-    // resource module's.
-    CModuleStateScope state(QorModuleState());
     const INKINFO& ink = g_pQORTabDlg->m_Records.ink;
     // A one-position carrier has no second cartridge: its fields are never read.
     int positions = ink.dwCarrierType == QOR_CARRIER_SINGLE ? 1 : 2;

@@ -1,7 +1,6 @@
 #include "PrinterReadyCheck.h"
 
 #include "CSpy.h"
-#include "host/QorModule.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
@@ -120,8 +119,6 @@ BOOL CPrinterReadyDlg::Apply(const ReadyVerdict& verdict) {
     spy.OutputData("CPrinterReadyDlg::Apply() not ready");
     spy.OutputData(verdict.messageId);
     m_Main.m_pReadyDlg = this;
-    // A link's click comes straight from the host's loop: the alert is the resource module's.
-    CModuleStateScope state(QorModuleState());
     DoModal();
     // The host may have closed the module while the alert was up.
     if (g_pQORTabDlg == &m_Main)

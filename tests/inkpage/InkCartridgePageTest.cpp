@@ -46,7 +46,6 @@ protected:
         return std::string(page.GetDlgItemText(static_cast<int>(id)));
     }
     static std::string String(UINT id) {
-        CModuleStateScope state(QorModuleState());
         CString text;
         text.LoadString(id);
         return std::string(text);

@@ -151,10 +151,7 @@ TEST_F(PrinterReadyTest, TheAlertShowsTheMessageUnderTheTitledCaptionAndItsHelpT
     ASSERT_EQ(driver.Alerts().size(), 1u);
     EXPECT_EQ(driver.Alerts()[0].caption, "Printer Assistant - " + printer);
     CString message;
-    {
-        CModuleStateScope state(QorModuleState());
-        message.LoadString(IDS_READY_CARRIAGE);
-    }
+    message.LoadString(IDS_READY_CARRIAGE);
     EXPECT_EQ(driver.Alerts()[0].message, std::string(message));
     EXPECT_FALSE(driver.Alerts()[0].message.empty());
     ASSERT_EQ(Calls().size(), 1u);

@@ -72,6 +72,8 @@ protected:
         return IDOK;
     }
 
+    // The test calls into the module as its exports and timer routines do: in its own state.
+    CModuleStateScope moduleState{QorModuleState()};
     TestLog log;
     FakeHost host;
     std::string printer;

@@ -18,6 +18,13 @@ class CWinApp;
 struct VQTRG_API CModuleState {
     HINSTANCE hResource = nullptr; // where templates, strings and bitmaps come from
     CWinApp* pApp = nullptr;       // the module's application object, if any
+    // The module's calls on the thread's stack (its scopes), and what runs when the outermost
+    // of them returns: a module that is closed from inside one of its own calls deletes its
+    // objects there, once none of its code is running any more.
+    int callDepth = 0;
+    void (*pfnAfterOutermostCall)() = nullptr;
+    // While set, the module is closing: no dialog of it opens and no modal loop of it runs.
+    bool bClosing = false;
 };
 
 // The state in force now (never null: a process-wide default stands in before any switch).
@@ -35,6 +42,7 @@ public:
     CModuleStateScope& operator=(const CModuleStateScope&) = delete;
 
 private:
+    CModuleState* m_state;
     CModuleState* m_previous;
 };
 

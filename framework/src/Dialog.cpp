@@ -76,6 +76,8 @@ BOOL CDialog::CreateIndirect(const DLGTEMPLATE* dialogTemplate, CWnd* parent) {
 }
 
 INT_PTR CDialog::DoModal() {
+    if (AfxGetModuleState()->bClosing)
+        return -1;
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
     while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
         owner = ::GetParent(owner);
@@ -90,7 +92,8 @@ INT_PTR CDialog::DoModal() {
     if (hwnd && !m_endModal) {
         ::ShowWindow(hwnd, SW_SHOW);
         MSG msg;
-        while (!m_endModal) {
+        // The loop ends with its window too: a module closed while it runs takes it along.
+        while (!m_endModal && ::IsWindow(hwnd)) {
             BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
             if (got <= 0) {
                 // A quit message belongs to the host's loop: hand it back and end this one.
@@ -198,6 +201,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         handled = Dispatch(dialog, message, wParam, lParam, result, alive);
     }
     if (message == WM_NCDESTROY && alive && dialog->m_hWnd == hwnd) {
+        // A modal loop that waits for a message learns that its window is gone.
+        if (dialog->m_inModalLoop)
+            ::PostMessageA(nullptr, WM_NULL, 0, 0);
         dialog->Detach();
         dialog->PostNcDestroy();
     }

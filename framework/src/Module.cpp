@@ -23,11 +23,23 @@ CWinApp* AfxGetApp() {
     return g_current->pApp;
 }
 
-CModuleStateScope::CModuleStateScope(CModuleState* state) : m_previous(g_current) {
-    g_current = state ? state : &g_processState;
+CModuleStateScope::CModuleStateScope(CModuleState* state)
+    : m_state(state ? state : &g_processState), m_previous(g_current) {
+    g_current = m_state;
+    ++m_state->callDepth;
 }
 
 CModuleStateScope::~CModuleStateScope() {
+    // The routine runs as one more call of the module: what it deletes may dispatch messages to
+    // the module's windows, whose scopes then never reach the outermost return again.
+    if (m_state->callDepth == 1 && m_state->pfnAfterOutermostCall) {
+        try {
+            m_state->pfnAfterOutermostCall();
+        } catch (...) {
+            ::OutputDebugStringA("VQTRG: exception stopped after a module's outermost call\n");
+        }
+    }
+    --m_state->callDepth;
     g_current = m_previous;
 }
 

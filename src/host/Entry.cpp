@@ -72,15 +72,12 @@ int OpenModule(const char* printerName, int topic, STATUSINFO* status, PORTINFO*
             spy.OutputData("QORInit called when we are already running");
             spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
         }
-        // The new object replaces the old one: its windows close with it rather than live on
-        // unowned.
-        std::unique_ptr<CQORTabDlg> replaced = std::move(theCQORTabDlg);
     }
     if (!status)
         LogError("No status record was handed to the QOR");
-    theCQORTabDlg = std::make_unique<CQORTabDlg>();
+    // The new object replaces an old one: its windows close with it rather than live on unowned.
+    CQORTabDlg* main = MakeMainObject();
     g_pfnQORCallback = callback;
-    CQORTabDlg* main = theCQORTabDlg.get();
     if (IsDirectTopic(topic))
         return main->RunTopic(IDD_QOR_MAIN, nullptr, printerName, topic, status, port, callback);
 
@@ -211,7 +208,7 @@ int EntryChoosePrinter(const char* printerList) {
             spy.OutputData("QOR already opened");
         } else {
             spy.OutputData("QOR NOT already opened");
-            theCQORTabDlg = std::make_unique<CQORTabDlg>();
+            MakeMainObject();
             theCQORTabDlg->RunTopic(IDD_QOR_MAIN, nullptr, nullptr, kTopicChoosePrinter, nullptr,
                                     nullptr, nullptr);
             result = theCQORTabDlg->ChoosePrinter(printerList);
@@ -222,7 +219,7 @@ int EntryChoosePrinter(const char* printerList) {
         }
         if (theCQORTabDlg) {
             spy.OutputData("theCQORTabDlg != NULL");
-            theCQORTabDlg.reset();
+            RetireMainObject();
         }
         return result;
     });
@@ -232,7 +229,7 @@ int EntryTerminateNow() {
     return RunExport("QORTerminateNow", [&] {
         CSpy spy;
         spy.OutputData("QORTerminateNow");
-        theCQORTabDlg.reset();
+        RetireMainObject();
         FreeResourceModule();
         return 1;
     });

@@ -3,12 +3,40 @@
 #include "CSpy.h"
 #include "main/QORTabDlg.h"
 
+#include <vector>
+
 std::unique_ptr<CQORTabDlg> theCQORTabDlg;
 HMODULE g_hQORResModule = nullptr;
 QORCALLBACK g_pfnQORCallback = nullptr;
 
 namespace {
-CModuleState g_moduleState;
+// Main objects closed while a call of the module was running: deleted when the outermost call
+// returns, so that no code of theirs still on the stack runs on a deleted object.
+std::vector<std::unique_ptr<CQORTabDlg>> g_retired;
+// The resource module waits for the same moment: a dialog still on the stack may load from it.
+bool g_resourcesReleased = false;
+
+void AfterOutermostCall() {
+    if (g_retired.empty() && !g_resourcesReleased)
+        return;
+    // Taken out first: deleting an object dispatches messages that end calls of their own.
+    std::vector<std::unique_ptr<CQORTabDlg>> retired = std::move(g_retired);
+    retired.clear();
+    if (g_resourcesReleased && !theCQORTabDlg) {
+        ::FreeLibrary(g_hQORResModule);
+        g_hQORResModule = nullptr;
+        AfxSetResourceHandle(nullptr);
+    }
+    g_resourcesReleased = false;
+}
+
+CModuleState MakeModuleState() {
+    CModuleState state;
+    state.pfnAfterOutermostCall = &AfterOutermostCall;
+    return state;
+}
+
+CModuleState g_moduleState = MakeModuleState();
 // Offers the host's messages to the module's windows (QORFilterDllMsg).
 CWinApp g_app(&g_moduleState);
 } // namespace
@@ -18,6 +46,7 @@ CModuleState* QorModuleState() {
 }
 
 bool LoadResourceModule() {
+    g_resourcesReleased = false;
     if (!g_hQORResModule)
         g_hQORResModule = ::LoadLibraryA("vqtrqorr.dll");
     if (!g_hQORResModule) {
@@ -30,17 +59,35 @@ bool LoadResourceModule() {
 }
 
 void FreeResourceModule() {
-    if (g_hQORResModule) {
-        ::FreeLibrary(g_hQORResModule);
-        g_hQORResModule = nullptr;
-    }
-    AfxSetResourceHandle(nullptr);
+    if (!g_hQORResModule)
+        return;
+    g_resourcesReleased = true;
+    // Outside every call of the module (a host's own code) it goes at once.
+    if (g_moduleState.callDepth == 0)
+        AfterOutermostCall();
+}
+
+CQORTabDlg* MakeMainObject() {
+    RetireMainObject();
+    theCQORTabDlg = std::make_unique<CQORTabDlg>();
+    g_moduleState.bClosing = false;
+    return theCQORTabDlg.get();
+}
+
+void RetireMainObject() {
+    // The object leaves the global before anything else, so that nothing reaches it half-gone.
+    std::unique_ptr<CQORTabDlg> leaving = std::move(theCQORTabDlg);
+    if (!leaving)
+        return;
+    g_moduleState.bClosing = true;
+    leaving->Retire();
+    g_retired.push_back(std::move(leaving));
+    if (g_moduleState.callDepth == 0)
+        AfterOutermostCall();
 }
 
 void CloseModule() {
-    // The object leaves the global before it is deleted, so that nothing reaches it half-gone.
-    std::unique_ptr<CQORTabDlg> closing = std::move(theCQORTabDlg);
-    closing.reset();
+    RetireMainObject();
     FreeResourceModule();
     CSpy spy;
     spy.OutputData("Shuting down QOR");

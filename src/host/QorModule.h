@@ -19,8 +19,14 @@ CModuleState* QorModuleState();
 // Loads the resource module (once) and makes it the current resource source; false, logged,
 // when it cannot be loaded.
 bool LoadResourceModule();
+// Frees the resource module once no call of the module runs any more, unless the module has
+// been opened again by then.
 void FreeResourceModule();
 
-// Deletes the main object (and every window it owns) and frees the resource module: the module
-// is closed again.
+// A new main object in theCQORTabDlg; one already there is retired.
+CQORTabDlg* MakeMainObject();
+// Takes the main object out of theCQORTabDlg and closes every window it owns at once; the object
+// itself is deleted when the outermost call of the module returns (at once outside any call).
+void RetireMainObject();
+// Retires the main object and frees the resource module: the module is closed again.
 void CloseModule();

@@ -44,11 +44,18 @@ CQORTabDlg::CQORTabDlg() : CDialog(IDD_QOR_MAIN) {
 }
 
 CQORTabDlg::~CQORTabDlg() {
+    Retire();
+    m_Slots.DeleteAll();
+}
+
+void CQORTabDlg::Retire() {
     StopStatusTimer();
     // Off the screen first: the sub-windows then go without repainting what they uncover.
     if (HasMainWindow())
         ShowWindow(SW_HIDE);
-    m_Slots.DeleteAll();
+    m_Slots.DestroyWindows();
+    if (HasMainWindow())
+        DestroyWindow();
     if (g_pQORTabDlg == this)
         g_pQORTabDlg = nullptr;
 }

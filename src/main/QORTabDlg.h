@@ -38,6 +38,9 @@ public:
     // The cartridge change path over the window's ink record: decides the new-cartridge,
     // verification and alignment prompts and rewrites the cartridge ids.
     void CartChangePathDetermination();
+    // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
+    // for the code of it that is still running.
+    void Retire();
     // The shutdown check: when no other window of the module is open, tell the host and close the
     // module (this object is deleted: the caller must not touch it afterwards).
     void Shutdown(int windowId);

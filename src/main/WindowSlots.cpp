@@ -34,6 +34,12 @@ void WindowSlots::DeleteAll() {
         Delete(id);
 }
 
+void WindowSlots::DestroyWindows() {
+    for (WindowId id : kDeletionOrder)
+        if (CWnd* object = m_slots[id].get(); object && object->IsWindow())
+            object->DestroyWindow();
+}
+
 bool WindowSlots::IsOpen(WindowId id) const {
     if (!IsTracked(id))
         return false;

@@ -39,6 +39,8 @@ public:
     // Deletes every object in the order that lets each one end cleanly: dialogs that report to
     // other windows first, the page sheet in the middle, the low-ink dialogs last.
     void DeleteAll();
+    // Closes the windows of every slot, in the same order, and keeps the objects.
+    void DestroyWindows();
 
     // Whether the slot's window counts as open: the supplies, low-ink and service-tag dialogs by
     // their object alone, the others by object and window.

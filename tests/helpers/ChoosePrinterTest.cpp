@@ -119,6 +119,8 @@ std::string ResourceString(UINT id) {
 class ChoosePrinterTest : public MainWindowTest {
 protected:
     ChoosePrinterTest() {
+        // The choice is a whole export: the test stands where the host does.
+        LeaveModuleState();
         g_messageBoxes.clear();
         VqtrSetUiHandler(&RecordMessageBox);
         g_driver = &driver;

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,8 +73,11 @@ protected:
         return IDOK;
     }
 
-    // The test calls into the module as its exports and timer routines do: in its own state.
-    CModuleStateScope moduleState{QorModuleState()};
+    // The test calls into the module as its exports and timer routines do: in its own state,
+    // as one call of the module that lasts the whole test, unless the test leaves it to act
+    // purely as a host (what the module frees at the end of its calls is then freed at once).
+    void LeaveModuleState() { moduleState.reset(); }
+    std::optional<CModuleStateScope> moduleState{std::in_place, QorModuleState()};
     TestLog log;
     FakeHost host;
     std::string printer;

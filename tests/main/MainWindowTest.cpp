@@ -35,6 +35,7 @@ TEST_F(MainWindowTest, TheNavigationButtonsSwitchThePages) {
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowNotifiesTheHostOnceAndClosesTheModule) {
+    LeaveModuleState();
     ASSERT_EQ(Open(100), 1);
     HWND window = *Main();
     ::SendMessageA(window, WM_CLOSE, 0, 0);

@@ -172,7 +172,43 @@ int ModuleHost::Answer(int request, void* payload, int arg3, int arg4) {
         SetOpen(false);
     if (onRequest)
         onRequest(record);
+    Reenter(request);
     return record.result;
+}
+
+void ModuleHost::ReenterOnce(Reentry what, const std::string& printerName) {
+    m_reentry = what;
+    m_reentryPrinter = printerName;
+}
+
+void ModuleHost::Reenter(int request) {
+    bool onClose = request == CBNotifyQORClosed;
+    switch (m_reentry) {
+    case Reentry::None:
+        return;
+    case Reentry::TerminateOnNextRequest:
+        break;
+    case Reentry::TerminateOnClose:
+    case Reentry::InitOnClose:
+        if (!onClose)
+            return;
+        break;
+    }
+    Reentry what = std::exchange(m_reentry, Reentry::None);
+    if (what == Reentry::InitOnClose)
+        Init(m_reentryPrinter.c_str(), 100, m_printer.Status(), m_printer.Port());
+    else
+        TerminateNow();
+}
+
+void ModuleHost::TerminateFromTimer(UINT milliseconds) {
+    ::SetTimer(nullptr, 0, milliseconds, &ModuleHost::TerminateTimerProc);
+}
+
+void CALLBACK ModuleHost::TerminateTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    if (g_host && g_host->IsOpen())
+        g_host->TerminateNow();
 }
 
 std::vector<HWND> ModuleHost::ModuleWindows() {

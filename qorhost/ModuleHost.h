@@ -39,6 +39,19 @@ public:
     int ChoosePrinter(const char* printerList);
     int TerminateNow();
 
+    // What the host does from inside its own answer, once: a host may call the module back while
+    // the module waits for it.
+    enum class Reentry {
+        None,
+        TerminateOnNextRequest, // QORTerminateNow while answering the next request
+        TerminateOnClose,       // QORTerminateNow while answering the close notice
+        InitOnClose,            // QORInit on the same printer while answering the close notice
+    };
+    void ReenterOnce(Reentry what, const std::string& printerName);
+    // QORTerminateNow from a timer of the host's, which fires inside whatever loop runs then: a
+    // modal loop of the module's as well as the host's own.
+    void TerminateFromTimer(UINT milliseconds);
+
     // Open from QORInit until CBNotifyQORClosed, QORTerminateNow or QORChoosePrinter.
     bool IsOpen() const { return m_open; }
     // A call into the module is running (a modal wizard may be up).
@@ -63,12 +76,16 @@ private:
     template <class Call> int Run(const std::string& what, Call call);
     void SetOpen(bool open);
     void Fault(const std::string& text);
+    void Reenter(int request);
+    static void CALLBACK TerminateTimerProc(HWND, UINT, UINT_PTR id, DWORD);
 
     SimulatedPrinter& m_printer;
     bool m_open = false;
     bool m_closedInCall = false;
     int m_callDepth = 0;
     int m_requestCount = 0;
+    Reentry m_reentry = Reentry::None;
+    std::string m_reentryPrinter;
     std::vector<std::string> m_faults;
 };
 

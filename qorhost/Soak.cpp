@@ -298,6 +298,8 @@ private:
     void InitAgain();
     void NullRecords();
     void ChoosePrinter();
+    void CallBackFromAnswer();
+    void TerminateFromTimer();
 
     void MouseMessage(HWND target);
     void KeyMessage(HWND target);
@@ -332,6 +334,8 @@ const SoakRun::Operation SoakRun::kOperations[] = {
     {"init again", 1, 0, &SoakRun::InitAgain},
     {"null records", 2, 3, &SoakRun::NullRecords},
     {"choose printer", 1, 1, &SoakRun::ChoosePrinter},
+    {"call back in answer", 2, 0, &SoakRun::CallBackFromAnswer},
+    {"terminate by timer", 2, 0, &SoakRun::TerminateFromTimer},
 };
 
 const SoakRun::Operation& SoakRun::Choose() {
@@ -460,6 +464,21 @@ void SoakRun::Pump() {
 
 void SoakRun::Terminate() {
     m_host.TerminateNow();
+}
+
+void SoakRun::CallBackFromAnswer() {
+    using Reentry = ModuleHost::Reentry;
+    Reentry what = Pick(m_random, {Reentry::TerminateOnNextRequest, Reentry::TerminateOnClose,
+                                   Reentry::InitOnClose});
+    m_host.ReenterOnce(what, m_profile.printerName);
+    // The next request or close notice may be far off: a poll, a click or a close brings it.
+    std::vector<HWND> windows = ModuleHost::ModuleWindows();
+    if (!windows.empty() && Chance(m_random, 50))
+        Send(windows.front(), WM_CLOSE, 0, 0);
+}
+
+void SoakRun::TerminateFromTimer() {
+    m_host.TerminateFromTimer(static_cast<UINT>(Below(m_random, 50)));
 }
 
 void SoakRun::InitAgain() {

@@ -8,6 +8,8 @@
 #include "pages/PrinterFeaturesPage.h"
 #include "resource.h"
 
+#include <htmlhelp.h>
+
 CQORTabDlg* g_pQORTabDlg = nullptr;
 
 namespace {
@@ -195,7 +197,8 @@ void CQORTabDlg::CloseMainWindow() {
 }
 
 void CQORTabDlg::ShowHelpTopic(DWORD topic, HWND owner) {
-    UtilShowHelp(owner, m_strHelpFile, 1, topic, 0);
+    // The viewer finds the topic's page by its number in the help file's context map.
+    UtilShowHelp(owner, m_strHelpFile, HH_HELP_CONTEXT, topic, 0);
 }
 
 void CQORTabDlg::ShowHelp() {

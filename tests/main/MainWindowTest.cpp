@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include <htmlhelp.h>
+
 TEST_F(MainWindowTest, OpensAVisibleWindowTitledWithThePrinterOnTheTopicsPage) {
     struct Case {
         int topic;
@@ -117,7 +119,7 @@ TEST_F(MainWindowTest, HelpTopicsOpenTheHelpFileAndNoWindow) {
         ASSERT_EQ(Calls().size(), 1u);
         EXPECT_EQ(Calls()[0].kind, 2);
         EXPECT_EQ(Calls()[0].number, c.helpTopic);
-        EXPECT_EQ(Calls()[0].command, 1u);
+        EXPECT_EQ(Calls()[0].command, static_cast<unsigned>(HH_HELP_CONTEXT));
         EXPECT_NE(Calls()[0].text.find("spool\\drivers\\x64\\3\\vqtrqor.chm"), std::string::npos);
     }
 }

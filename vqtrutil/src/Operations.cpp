@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <htmlhelp.h>
 #include <shellapi.h>
 #include <string>
 
@@ -130,6 +131,12 @@ void UtilShowHelp(HWND owner, const char* helpFile, UINT command, DWORD topic, D
     }
     if (!FileExists(helpFile)) {
         spy.OutputError("UtilShowHelp() the help file does not exist");
+        return;
+    }
+    // The viewer reads the data of its other commands as an address: a topic number there
+    // would make it read where nothing is.
+    if (command != HH_HELP_CONTEXT && command != HH_CLOSE_ALL) {
+        spy.OutputError("UtilShowHelp() the command takes no topic number: nothing is shown");
         return;
     }
     if (const HtmlHelpFunction show = HtmlHelp())

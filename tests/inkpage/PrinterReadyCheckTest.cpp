@@ -2,6 +2,8 @@
 #include "InkTestSupport.h"
 #include "PrinterReadyCheck.h"
 
+#include <htmlhelp.h>
+
 namespace {
 constexpr DWORD kUsb = QOR_PORT_USB;
 constexpr DWORD kNoStatus = QOR_PORT_NO_STATUS;
@@ -157,7 +159,7 @@ TEST_F(PrinterReadyTest, TheAlertShowsTheMessageUnderTheTitledCaptionAndItsHelpT
     ASSERT_EQ(Calls().size(), 1u);
     EXPECT_EQ(Calls()[0].kind, VQTR_UI_HELP);
     EXPECT_EQ(Calls()[0].number, 985u);
-    EXPECT_EQ(Calls()[0].command, 1u);
+    EXPECT_EQ(Calls()[0].command, static_cast<unsigned>(HH_HELP_CONTEXT));
     EXPECT_EQ(Calls()[0].text, std::string(Main()->GetHelpFilePath()));
 }
 

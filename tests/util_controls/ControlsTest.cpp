@@ -476,7 +476,7 @@ TEST(HelpLink, OpensTheTopicThroughTheHelpOperation) {
     ASSERT_EQ(CUiRecorder::Calls().size(), 1u);
     EXPECT_EQ(CUiRecorder::Calls()[0].kind, VQTR_UI_HELP);
     EXPECT_EQ(CUiRecorder::Calls()[0].number, 219u);
-    EXPECT_EQ(CUiRecorder::Calls()[0].command, 1u);
+    EXPECT_EQ(CUiRecorder::Calls()[0].command, static_cast<unsigned>(HH_HELP_CONTEXT));
 }
 
 TEST_F(ControlsTest, InkTanksDrawTheirLevelsWhereThePageAsks) {

@@ -15,6 +15,7 @@
 #include <qor.h>
 #include <windows.h>
 #include <commctrl.h> // CLR_NONE
+#include <htmlhelp.h>
 
 class VQTRUTIL_API CGUILink : public CDrawnStatic {
 public:
@@ -118,7 +119,8 @@ public:
 class VQTRUTIL_API CGUIHelpLink : public CGUILink {
 public:
     // The topic of helpFile with the help command (1 as the pages use it), owned by the page.
-    void ShowHelp(const char* helpFile, DWORD topic, UINT command = 1);
+    // The viewer finds the topic by its number in the help file's context map.
+    void ShowHelp(const char* helpFile, DWORD topic, UINT command = HH_HELP_CONTEXT);
 };
 
 // A link that starts a wizard: its page acts on the command; SetDisabledStyle greys it where the

@@ -3,6 +3,7 @@
 #include "CSpy.h"
 #include "main/QORTabDlg.h"
 
+#include <string>
 #include <vector>
 
 std::unique_ptr<CQORTabDlg> theCQORTabDlg;
@@ -41,6 +42,32 @@ CModuleState g_moduleState = MakeModuleState();
 CWinApp g_app(&g_moduleState);
 } // namespace
 
+std::string ModuleFolder() {
+    HMODULE self = nullptr;
+    if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                  GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              reinterpret_cast<LPCSTR>(&ModuleFolder), &self))
+        return {};
+    char path[MAX_PATH] = {};
+    DWORD length = ::GetModuleFileNameA(self, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+HMODULE LoadCompanion(const char* fileName) {
+    std::string folder = ModuleFolder();
+    if (folder.empty()) {
+        CSpy spy;
+        spy.OutputData("The module's own folder is unknown: no companion is loaded");
+        return nullptr;
+    }
+    // Only the copy beside the module: never one from the host's folder, the current folder or
+    // the path.
+    return ::LoadLibraryExA((folder + fileName).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
 CModuleState* QorModuleState() {
     return &g_moduleState;
 }
@@ -48,7 +75,7 @@ CModuleState* QorModuleState() {
 bool LoadResourceModule() {
     g_resourcesReleased = false;
     if (!g_hQORResModule)
-        g_hQORResModule = ::LoadLibraryA("vqtrqorr.dll");
+        g_hQORResModule = LoadCompanion("vqtrqorr.dll");
     if (!g_hQORResModule) {
         CSpy spy;
         spy.OutputData("QOR Res DLL not loaded");

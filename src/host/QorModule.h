@@ -6,6 +6,7 @@
 #include "qor.h"
 
 #include <memory>
+#include <string>
 
 class CQORTabDlg;
 
@@ -15,6 +16,11 @@ extern QORCALLBACK g_pfnQORCallback;
 
 // The module's own state: its resource handle and its application object.
 CModuleState* QorModuleState();
+
+// The folder the module was loaded from, with its closing backslash; empty when unknown.
+std::string ModuleFolder();
+// Loads a companion DLL of the module by its full path in the module's own folder.
+HMODULE LoadCompanion(const char* fileName);
 
 // Loads the resource module (once) and makes it the current resource source; false, logged,
 // when it cannot be loaded.

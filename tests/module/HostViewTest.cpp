@@ -1,4 +1,5 @@
 // The module seen from a host: only the interface header, the DLL and the callback.
+#include "ChildProgram.h"
 #include "FakeHost.h"
 #include "TestLog.h"
 #include "qor.h"
@@ -62,15 +63,8 @@ TEST(HostView, CallsWithNothingOpenGetZero) {
 }
 
 namespace {
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
 bool ResourceModuleBesideUs() {
-    return ::GetFileAttributesA((ProgramFolder() + "\\vqtrqorr.dll").c_str()) !=
+    return ::GetFileAttributesA((child::ProgramFolder() + "\\vqtrqorr.dll").c_str()) !=
            INVALID_FILE_ATTRIBUTES;
 }
 } // namespace
@@ -92,37 +86,11 @@ TEST(HostViewWithoutResources, NothingOpensAndEveryCallEndsCleanly) {
 
 TEST(HostView, WithoutTheResourceModuleTheModuleSaysSoAndOpensNothing) {
     // A copy of this program with every DLL but the resource module, in a folder of its own.
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "vqtr-no-resources";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    std::string source = ProgramFolder();
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((source + "\\*.dll").c_str(), &found);
-    ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    do {
-        if (std::string(found.cFileName) != "vqtrqorr.dll")
-            ::CopyFileA((source + "\\" + found.cFileName).c_str(),
-                        (folder + "\\" + found.cFileName).c_str(), FALSE);
-    } while (::FindNextFileA(find, &found));
-    ::FindClose(find);
-    std::string program = folder + "\\test_module.exe";
-    ASSERT_TRUE(::CopyFileA((source + "\\test_module.exe").c_str(), program.c_str(), FALSE));
-
+    std::string folder = child::MakeFolder("vqtr-no-resources");
+    child::CopyDlls(folder, "vqtrqorr.dll");
     TestLog log;
-    std::string command =
-        "\"" + program + "\" --gtest_filter=HostViewWithoutResources.* --gtest_brief=1";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                 folder.c_str(), &startup, &process));
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    ::GetExitCodeProcess(process.hProcess, &exitCode);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u);
+    int exitCode = child::RunCopy(folder, "HostViewWithoutResources.*", folder);
+    EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(log.HasSequence({"QORInit", "No Resources", "100"}));
     EXPECT_TRUE(log.Contains("QOR Res DLL not loaded"));
 }

@@ -51,6 +51,7 @@ CQORTabDlg::~CQORTabDlg() {
 }
 
 void CQORTabDlg::Retire() {
+    m_bRetired = true;
     StopStatusTimer();
     // Off the screen first: the sub-windows then go without repainting what they uncover.
     if (HasMainWindow())
@@ -124,9 +125,14 @@ int CQORTabDlg::DoCallback(int request, void* payload, int arg3, int arg4) {
             break;
         }
     }
-    if (!m_pfnCallback) {
+    // A module the host has closed (perhaps from inside an earlier answer) asks nothing more:
+    // the code of it still running finishes without the printer.
+    const char* refusal = m_bRetired       ? "QOR DoCallback refused: the host has closed the QOR"
+                          : !m_pfnCallback ? "QOR DoCallback refused: the host gave no callback"
+                                           : nullptr;
+    if (refusal) {
         spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
-        spy.OutputData("QOR DoCallback refused: the host gave no callback");
+        spy.OutputData(refusal);
         spy.OutputData("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!");
         return 0;
     }

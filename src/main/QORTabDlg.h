@@ -179,6 +179,8 @@ private:
     CNavigationBar m_Navigation;
     CString m_strHelpFile;
     UINT m_uStatusTimerElapse = 0;
+    // Set once the object has left theCQORTabDlg: it makes no request any more.
+    bool m_bRetired = false;
 };
 
 // The one main object, as every page and wizard sees it.

@@ -127,3 +127,20 @@ TEST_F(ReentrancyTest, NoAlertOpensOnceTheHostHasClosedTheModuleFromItsAnswer) {
     EXPECT_FALSE(ready);
     ExpectClosed(window);
 }
+
+TEST_F(ReentrancyTest, AModuleClosedFromAnAnswerAsksTheHostNothingMore) {
+    ASSERT_EQ(Open(kTopicHome), 1);
+    CQORTabDlg* main = Main();
+    host.answer = [](int code, void*) {
+        if (code == CBGetStatus)
+            EntryTerminateNow();
+        return 1;
+    };
+    AsModuleCall([&] {
+        main->DoCallback(CBGetStatus, &main->m_InfoStruct, 0, 0);
+        // The object lives on until the call ends, but the host has closed it.
+        EXPECT_EQ(main->DoCallback(CBOpenSession, nullptr, 0, 0), 0);
+    });
+    EXPECT_EQ(host.Count(CBOpenSession), 0);
+    EXPECT_TRUE(log.Contains("QOR DoCallback refused: the host has closed the QOR"));
+}

@@ -278,6 +278,10 @@ BOOL CQORTabDlg::FindCDRoot(const char* fileName) {
     return SearchDirectory(fileName, g_szCDRoot);
 }
 
+CString QuotedProgram(const char* path) {
+    return CString("\"") + path + "\"";
+}
+
 void CQORTabDlg::RunCDApplicationsSetup() {
     CSpy spy;
     spy.OutputData("CQORTabDlg::RunCDApplicationsSetup()");
@@ -285,7 +289,7 @@ void CQORTabDlg::RunCDApplicationsSetup() {
         return;
     CString folder = CString(g_szCDRoot) + "APPLICATIONS\\";
     if (SearchDirectory("setup.exe", folder))
-        LaunchProgram(folder + "setup.exe ", TRUE);
+        LaunchProgram(QuotedProgram(folder + "setup.exe") + " ", TRUE);
 }
 
 void CQORTabDlg::PlayCartridgeChangeSound() {

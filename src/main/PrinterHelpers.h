@@ -1,6 +1,8 @@
 // Module-wide state of the printer, registry and program-launch helpers of CQORTabDlg.
 #pragma once
 
+#include "CString.h"
+
 #include <windows.h>
 
 // The root of the installation CD with its trailing backslash ("D:\"), as CQORTabDlg::FindCDRoot
@@ -11,3 +13,8 @@ extern char g_szCDRoot[MAX_PATH];
 // The sound of a cartridge change. It is looked for beside the module first (where the printer
 // software installs it), then in the Windows media folder.
 constexpr const char* kCartridgeChangeSound = "nvo_ntmg.wav";
+
+// A program's path in double quotes, for the start of a command line: a path with blanks is
+// otherwise cut at the first blank that names a program ("C:\Program Files\..." runs
+// "C:\Program.exe").
+CString QuotedProgram(const char* path);

@@ -128,14 +128,22 @@ TEST_F(RegistryHelpersTest, TheCDRootIsTakenFromTheProductKeyWhenItFits) {
 }
 
 TEST_F(RegistryHelpersTest, TheCDsApplicationSetupRunsOnlyWhenTheCDHasItsMarkerAndTheProgram) {
+    // A program planted where an unquoted path with blanks would be cut: "...\vqtr.exe".
+    std::string plant = TempFolder() + "vqtr.exe";
+    ASSERT_TRUE(
+        ::CopyFileA((ProgramFolder() + "launch_recorder.exe").c_str(), plant.c_str(), FALSE));
     struct Case {
+        const char* root;
         bool marker;
         bool setup;
     };
-    const Case cases[] = {{false, true}, {true, false}, {true, true}};
+    const Case cases[] = {{"vqtr_cd_setup", false, true},
+                          {"vqtr_cd_setup", true, false},
+                          {"vqtr_cd_setup", true, true},
+                          {"vqtr cd setup", true, true}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.marker << c.setup);
-        ScopedCD cd("vqtr_cd_setup");
+        SCOPED_TRACE(testing::Message() << c.root << c.marker << c.setup);
+        ScopedCD cd(c.root);
         if (c.marker)
             cd.AddMarker();
         if (c.setup)
@@ -145,9 +153,11 @@ TEST_F(RegistryHelpersTest, TheCDsApplicationSetupRunsOnlyWhenTheCDHasItsMarkerA
         product.SetText("CDROOT", cd.Root());
         main.RunCDApplicationsSetup();
         bool ran = c.marker && c.setup;
-        // The command line is the setup program followed by one blank.
-        EXPECT_EQ(cd.SetupCommandLine(), ran ? cd.Root() + "\\APPLICATIONS\\setup.exe " : "");
+        // The command line is the quoted setup program followed by one blank.
+        EXPECT_EQ(cd.SetupCommandLine(),
+                  ran ? "\"" + cd.Root() + "\\APPLICATIONS\\setup.exe\" " : "");
     }
+    ::DeleteFileA(plant.c_str());
 }
 
 TEST_F(RegistryHelpersTest, TheCartridgeChangeSoundPlaysFromTheMediaFolderWhenSoundsAreOn) {

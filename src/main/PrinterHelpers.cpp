@@ -118,7 +118,7 @@ void CQORTabDlg::WriteRegValueToModel(const char* name, const char* text) {
 
 CString CQORTabDlg::ReadRegValueFromModel(const char* name) {
     CString value;
-    if (m_Registry.Open(CString(kSuppliesKey) + kModelName, KEY_ALL_ACCESS, FALSE)) {
+    if (m_Registry.Open(CString(kSuppliesKey) + kModelName, KEY_READ, FALSE)) {
         ReadText(m_Registry, name, value);
         m_Registry.Close();
     }

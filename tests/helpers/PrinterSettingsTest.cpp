@@ -1,6 +1,8 @@
 // The printer's own settings in the registry: read at every open, written by save and revert.
 #include "HelpersSupport.h"
 
+#include <vector>
+
 namespace {
 constexpr const char* kCompanyKey = "SOFTWARE\\Corvane";
 
@@ -47,6 +49,30 @@ TEST_F(PrinterSettingsTest, AnExistingKeyIsReadAndNotRewritten) {
     EXPECT_EQ(MachineValue(Key("QOR"), "Bidi"), "0");
     EXPECT_EQ(MachineValue(Key("QOR"), "Show Network Errors"), "<missing>");
     EXPECT_EQ(MachineValue(Key("PrinterDriverData"), "DisableDOS"), "<missing>");
+}
+
+TEST_F(PrinterSettingsTest, ASettingOfAnotherTypeOrSizeKeepsItsDefaultAndIsLogged) {
+    struct Case {
+        const char* name;
+        DWORD type;
+        std::vector<BYTE> data;
+    };
+    const Case cases[] = {{"text", REG_SZ, {'0', 0}},
+                          {"two bytes", REG_BINARY, {0, 0}},
+                          {"eight bytes", REG_QWORD, {0, 0, 0, 0, 0, 0, 0, 0}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedMachineKey qor(Key("QOR"));
+        ASSERT_EQ(::RegSetKeyValueA(HKEY_LOCAL_MACHINE, Key("QOR").c_str(), "Bidi", c.type,
+                                    c.data.data(), static_cast<DWORD>(c.data.size())),
+                  ERROR_SUCCESS);
+        ASSERT_EQ(Open(100), 1);
+        EXPECT_EQ(Main()->m_bBidi, 1);
+        EXPECT_TRUE(log.HasSequence(
+            {"CQORTabDlg: a printer setting is missing or not a number, its default stands",
+             "Bidi"}));
+        EntryTerminateNow();
+    }
 }
 
 TEST_F(PrinterSettingsTest, OnlyADisableDOSTextStartingWithOneTurnsDOSPrintingOff) {

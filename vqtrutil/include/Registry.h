@@ -34,10 +34,12 @@ public:
     // The printer whose key relative keys resolve under; without one, relative keys fail.
     void SetFriendlyName(const char* printerName);
 
-    // Opens a key, closing the one open before. Nonzero on success; FALSE when the key does not
-    // exist, cannot be opened with that access, or is relative with no printer named.
-    BOOL Open(const char* key, REGSAM access = KEY_ALL_ACCESS, BOOL relative = TRUE);
-    // Creates a key, or opens it when it exists, with full access; *created tells which.
+    // Opens a key, closing the one open before: for reading unless told otherwise (a standard
+    // user may read the machine's keys, not write them). Nonzero on success; FALSE, logged, when
+    // the key does not exist, cannot be opened with that access, or is relative with no printer
+    // named.
+    BOOL Open(const char* key, REGSAM access = KEY_READ, BOOL relative = TRUE);
+    // Creates a key, or opens it when it exists, for reading and writing; *created tells which.
     BOOL Create(const char* key, BOOL* created = nullptr, BOOL relative = TRUE);
 
     // Values of the open key. A null name is the key's default value.

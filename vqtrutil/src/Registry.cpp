@@ -116,8 +116,9 @@ BOOL CRegistry::Create(const char* key, BOOL* created, BOOL relative) {
         return FALSE;
     }
     DWORD disposition = 0;
-    const LONG error = RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                       KEY_ALL_ACCESS, nullptr, m_key.Receive(), &disposition);
+    const LONG error =
+        RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                        nullptr, m_key.Receive(), &disposition);
     if (error != ERROR_SUCCESS) {
         LogFailure("CRegistry::Create() failed:", path, error);
         return FALSE;

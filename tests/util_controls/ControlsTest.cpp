@@ -614,3 +614,39 @@ TEST(MemDC, DrawsInTheTargetsCoordinatesAndCopiesOnlyItsArea) {
     { CMemDC empty(target, RECT{40, 30, 20, 10}); }
     EXPECT_EQ(target.GetPixel(35, 20), kBlue);
 }
+
+TEST(UrlLink, OnlyWebAndMailAddressesWithinTheirLengthGoToTheShell) {
+    CTestOptions options({"IDO_PROGRAM_SUBURL=file:///C:/windows/system32/calc.exe"});
+    CUiRecorder recorder;
+    const std::string longest =
+        "https://a.example/" + std::string(CGUIUrlLink::kMaxAddress - 18, 'x');
+    struct Case {
+        std::string address;
+        bool opened;
+    };
+    const Case cases[] = {
+        {"https://support.example/", true},
+        {"HTTP://support.example/", true},
+        {"mailto:support@corvane.example", true},
+        {longest, true},
+        {longest + "x", false},
+        {"file:///C:/windows/system32/calc.exe", false},
+        {"C:\\windows\\system32\\calc.exe", false},
+        {"javascript:alert(1)", false},
+        {"ftp://files.example/", false},
+        {"https", false},
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.address.substr(0, 40));
+        CUiRecorder::Calls().clear();
+        EXPECT_EQ(CGUIUrlLink::GotoURL(c.address.c_str()) != FALSE, c.opened);
+        EXPECT_EQ(CGUIUrlLink::GotoURLManually(c.address.c_str()) != FALSE, c.opened);
+        EXPECT_EQ(CUiRecorder::Calls().size(), c.opened ? 2u : 0u);
+    }
+    // An address from the options file is held to the same rule.
+    CGUIUrlLink link;
+    CUiRecorder::Calls().clear();
+    EXPECT_FALSE(link.FollowLink("IDO_PROGRAM_SUBURL", FALSE));
+    EXPECT_TRUE(CUiRecorder::Calls().empty());
+}

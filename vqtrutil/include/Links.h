@@ -108,10 +108,17 @@ public:
     // The address FollowLink opens; empty when the option is missing or empty.
     static CString BuildAddress(const char* subUrlOptionKey, const INKINFO* ink, BOOL addLocale);
 
-    // A whole address, opened with the shell's default verb and a show mode.
+    // Whether an address may go to the shell as a link: "http:", "https:" or "mailto:" (in any
+    // case), at most kMaxAddress characters. Anything else (a program, a file, another scheme
+    // from an edited options file) is refused.
+    static constexpr size_t kMaxAddress = 2048;
+    static bool IsWebAddress(const char* address);
+
+    // A whole web address (IsWebAddress), opened with the shell's default verb and a show mode;
+    // FALSE, logged, for any other.
     static BOOL GotoURL(const char* address, int showMode = SW_SHOWNORMAL, HWND owner = nullptr);
-    // A whole address, opened with the "open" verb, for platforms where the default verb of a
-    // file link does nothing.
+    // A whole web address, opened with the "open" verb, for platforms where the default verb of
+    // a file link does nothing.
     static BOOL GotoURLManually(const char* address, HWND owner = nullptr);
 };
 

@@ -4,6 +4,8 @@
 #include "NvoProduct.h"
 #include "Operations.h"
 
+#include <cstring>
+
 namespace {
 // Loads an optional picture (0: none) into holder; false when one was asked for and is missing.
 bool LoadOptional(CBitmap& holder, UINT bitmapId) {
@@ -323,18 +325,38 @@ BOOL CGUIUrlLink::FollowLink(const char* subUrlOptionKey, INKINFO* ink, BOOL add
     return GotoURL(address, SW_SHOWNORMAL, GetOwnerWindow());
 }
 
-BOOL CGUIUrlLink::GotoURL(const char* address, int showMode, HWND owner) {
-    if (!address || !*address)
+bool CGUIUrlLink::IsWebAddress(const char* address) {
+    if (!address)
+        return false;
+    size_t length = ::strnlen(address, kMaxAddress + 1);
+    if (length == 0 || length > kMaxAddress)
+        return false;
+    for (const char* scheme : {"http:", "https:", "mailto:"})
+        if (::_strnicmp(address, scheme, std::strlen(scheme)) == 0)
+            return true;
+    return false;
+}
+
+namespace {
+BOOL OpenWebAddress(const char* address, const char* verb, int showMode, HWND owner) {
+    if (!CGUIUrlLink::IsWebAddress(address)) {
+        CSpy spy;
+        spy.OutputError("CGUIUrlLink: not a web address, not opened");
+        if (address)
+            spy.OutputData(CString(address, static_cast<int>(::strnlen(address, 80))));
         return FALSE;
-    UtilShellOpen(owner, address, nullptr, showMode);
+    }
+    UtilShellOpen(owner, address, verb, showMode);
     return TRUE;
+}
+} // namespace
+
+BOOL CGUIUrlLink::GotoURL(const char* address, int showMode, HWND owner) {
+    return OpenWebAddress(address, nullptr, showMode, owner);
 }
 
 BOOL CGUIUrlLink::GotoURLManually(const char* address, HWND owner) {
-    if (!address || !*address)
-        return FALSE;
-    UtilShellOpen(owner, address, "open", SW_SHOWNORMAL);
-    return TRUE;
+    return OpenWebAddress(address, "open", SW_SHOWNORMAL, owner);
 }
 
 void CGUIHelpLink::ShowHelp(const char* helpFile, DWORD topic, UINT command) {

@@ -563,7 +563,7 @@ TEST(Palette, ComesFromWellFormedDataOnly) {
     CPalette256 none;
     EXPECT_FALSE(none.CreateFromData(nullptr, 1028));
     // No palette resource in the test program: refused and harmless.
-    EXPECT_FALSE(none.Create());
+    EXPECT_FALSE(none.Create(6025));
     HDC screen = ::GetDC(nullptr);
     none.Realize(screen);
     good.Realize(screen, TRUE);

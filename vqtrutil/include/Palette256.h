@@ -5,13 +5,13 @@
 #include "UtilApi.h"
 
 #include <Gdi.h>
-#include <resource.h>
 #include <windows.h>
 
 class VQTRUTIL_API CPalette256 {
 public:
-    // From the current resource module; FALSE (logged) when the resource is missing or malformed.
-    BOOL Create(UINT resourceId = IDR_PALETTE);
+    // From an RCDATA resource of the current resource module, which the caller names; FALSE
+    // (logged) when the resource is missing or malformed.
+    BOOL Create(UINT resourceId);
     // From the resource's bytes.
     BOOL CreateFromData(const void* data, DWORD size);
     HPALETTE GetSafeHandle() const { return m_palette; }

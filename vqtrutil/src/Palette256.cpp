@@ -10,7 +10,7 @@ constexpr WORD kPaletteVersion = 0x300;
 
 BOOL CPalette256::Create(UINT resourceId) {
     HINSTANCE module = AfxGetResourceHandle();
-    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));
+    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resourceId), RT_RCDATA);
     HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
     const void* data = loaded ? ::LockResource(loaded) : nullptr;
     if (!data) {

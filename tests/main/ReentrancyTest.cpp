@@ -19,6 +19,21 @@ void CALLBACK TerminateFromTheHostsTimer(HWND, UINT, UINT_PTR id, DWORD) {
 class ReentrancyTest : public MainWindowTest {
 protected:
     ReentrancyTest() { LeaveModuleState(); }
+    // The host calls back from inside its answer to a request, once it comes.
+    void TerminateFromAnswerTo(int request) {
+        host.answer = [request](int code, void*) {
+            if (code == request)
+                EntryTerminateNow();
+            return 1;
+        };
+    }
+    void InitFromAnswerTo(int request, int topic) {
+        host.answer = [this, request, topic](int code, void*) {
+            if (code == request)
+                EntryInit(printer.c_str(), topic, &host.status, &host.port, &FakeHost::Callback);
+            return 1;
+        };
+    }
     // Whether the module is closed as a host sees it: no object, no window, no resources.
     void ExpectClosed(HWND window) const {
         EXPECT_EQ(Main(), nullptr);
@@ -31,11 +46,7 @@ protected:
 TEST_F(ReentrancyTest, TerminatingWhileAnsweringTheStatusPollClosesTheModuleAfterThePoll) {
     ASSERT_EQ(Open(kTopicHome), 1);
     HWND window = *Main();
-    host.answer = [](int code, void*) {
-        if (code == CBGetStatus)
-            EntryTerminateNow();
-        return 1;
-    };
+    TerminateFromAnswerTo(CBGetStatus);
     CQORTabDlg::StatusTimerProc(window, WM_TIMER, 20, 0);
     ExpectClosed(window);
     EXPECT_EQ(host.Count(CBGetStatus), 1);
@@ -45,11 +56,7 @@ TEST_F(ReentrancyTest, TerminatingWhileAnsweringTheStatusPollClosesTheModuleAfte
 TEST_F(ReentrancyTest, TerminatingFromTheCloseNoticeClosesTheModuleOnce) {
     ASSERT_EQ(Open(kTopicHome), 1);
     HWND window = *Main();
-    host.answer = [](int code, void*) {
-        if (code == CBNotifyQORClosed)
-            EntryTerminateNow();
-        return 1;
-    };
+    TerminateFromAnswerTo(CBNotifyQORClosed);
     ::SendMessageA(window, WM_CLOSE, 0, 0);
     ExpectClosed(window);
     EXPECT_EQ(host.Count(CBNotifyQORClosed), 1);
@@ -58,14 +65,7 @@ TEST_F(ReentrancyTest, TerminatingFromTheCloseNoticeClosesTheModuleOnce) {
 TEST_F(ReentrancyTest, AModuleOpenedFromTheCloseNoticeStaysOpen) {
     ASSERT_EQ(Open(kTopicHome), 1);
     HWND first = *Main();
-    std::string name = printer;
-    FakeHost& answering = host;
-    host.answer = [&](int code, void*) {
-        if (code == CBNotifyQORClosed)
-            EntryInit(name.c_str(), kTopicAdvanced, &answering.status, &answering.port,
-                      &FakeHost::Callback);
-        return 1;
-    };
+    InitFromAnswerTo(CBNotifyQORClosed, kTopicAdvanced);
     ::SendMessageA(first, WM_CLOSE, 0, 0);
     host.answer = nullptr;
     EXPECT_FALSE(::IsWindow(first));
@@ -82,14 +82,7 @@ TEST_F(ReentrancyTest, AModuleOpenedFromTheCloseNoticeStaysOpen) {
 TEST_F(ReentrancyTest, InitFromInsideARequestReplacesTheModuleWithoutClosingTheNewOne) {
     ASSERT_EQ(Open(kTopicHome), 1);
     HWND first = *Main();
-    std::string name = printer;
-    FakeHost& answering = host;
-    host.answer = [&](int code, void*) {
-        if (code == CBGetStatus)
-            EntryInit(name.c_str(), kTopicHome, &answering.status, &answering.port,
-                      &FakeHost::Callback);
-        return 1;
-    };
+    InitFromAnswerTo(CBGetStatus, kTopicHome);
     CQORTabDlg::StatusTimerProc(first, WM_TIMER, 20, 0);
     host.answer = nullptr;
     EXPECT_FALSE(::IsWindow(first));
@@ -116,11 +109,7 @@ TEST_F(ReentrancyTest, NoAlertOpensOnceTheHostHasClosedTheModuleFromItsAnswer) {
     host.status.dwStatus = QOR_STATUS_BUSY;
     ASSERT_EQ(Open(kTopicHome), 1);
     HWND window = *Main();
-    host.answer = [](int code, void*) {
-        if (code == CBGetStatus)
-            EntryTerminateNow();
-        return 1;
-    };
+    TerminateFromAnswerTo(CBGetStatus);
     BOOL ready = TRUE;
     // Without the fix the alert would run its loop over a closed module until someone closed it.
     AsModuleCall([&] { ready = Main()->IsPrinterReady(); });
@@ -131,11 +120,7 @@ TEST_F(ReentrancyTest, NoAlertOpensOnceTheHostHasClosedTheModuleFromItsAnswer) {
 TEST_F(ReentrancyTest, AModuleClosedFromAnAnswerAsksTheHostNothingMore) {
     ASSERT_EQ(Open(kTopicHome), 1);
     CQORTabDlg* main = Main();
-    host.answer = [](int code, void*) {
-        if (code == CBGetStatus)
-            EntryTerminateNow();
-        return 1;
-    };
+    TerminateFromAnswerTo(CBGetStatus);
     AsModuleCall([&] {
         main->DoCallback(CBGetStatus, &main->m_InfoStruct, 0, 0);
         // The object lives on until the call ends, but the host has closed it.

@@ -30,7 +30,9 @@ public:
     CString GetWindowText() const;
     void GetWindowText(CString& text) const { text = GetWindowText(); }
     void SetDlgItemText(int id, const char* text) const { ::SetDlgItemTextA(m_hWnd, id, text); }
-    CString GetDlgItemText(int id) const { return CWindow(::GetDlgItem(m_hWnd, id)).GetWindowText(); }
+    CString GetDlgItemText(int id) const {
+        return CWindow(::GetDlgItem(m_hWnd, id)).GetWindowText();
+    }
     UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
     void CheckDlgButton(int id, UINT check) const { ::CheckDlgButton(m_hWnd, id, check); }
 
@@ -86,8 +88,8 @@ public:
     }
     HMENU GetSystemMenu(BOOL revert = FALSE) const { return ::GetSystemMenu(m_hWnd, revert); }
     HICON SetIcon(HICON icon, BOOL big) const {
-        return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL,
-                                                   reinterpret_cast<LPARAM>(icon)));
+        return reinterpret_cast<HICON>(
+            SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
     }
 
     HWND m_hWnd;
@@ -98,6 +100,14 @@ using MessageHandler = bool (*)(CWnd* self, WPARAM wParam, LPARAM lParam, LRESUL
 
 // One row of a message map: a message (or a range of messages), and for WM_COMMAND and
 // WM_NOTIFY the notification code and a range of control ids.
+// The messages by which a parent chooses a control's colours (WM_CTLCOLORMSGBOX to
+// WM_CTLCOLORSTATIC, in that order).
+constexpr UINT kFirstCtlColorMessage = WM_CTLCOLORMSGBOX;
+constexpr UINT kLastCtlColorMessage = WM_CTLCOLORSTATIC;
+constexpr bool IsCtlColorMessage(UINT message) {
+    return message >= kFirstCtlColorMessage && message <= kLastCtlColorMessage;
+}
+
 struct MessageMapEntry {
     UINT message;
     UINT messageLast;
@@ -191,7 +201,9 @@ private:
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
     static const ::MessageMap* GetThisMessageMap();                                                \
-    const ::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    const ::MessageMap* GetMessageMap() const override {                                           \
+        return GetThisMessageMap();                                                                \
+    }
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
     const ::MessageMap* theClass::GetThisMessageMap() {                                            \
@@ -200,7 +212,7 @@ protected:                                                                      
         static const ::MessageMapEntry entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, 0, 0, nullptr}                                                                       \
+    { 0, 0, 0, 0, 0, nullptr }                                                                     \
     }                                                                                              \
     ;                                                                                              \
     static const ::MessageMap map{&TheBaseClass::GetThisMessageMap, entries};                      \
@@ -222,7 +234,8 @@ protected:                                                                      
 #define ON_COMMAND(id, fn) {WM_COMMAND, WM_COMMAND, 0, id, id, VQTR_HANDLER(VQTR_SELF->fn())},
 #define ON_COMMAND_RANGE(first, last, fn)                                                          \
     {WM_COMMAND, WM_COMMAND, 0, first, last, VQTR_HANDLER(VQTR_SELF->fn(LOWORD(wParam)))},
-#define ON_CONTROL(code, id, fn) {WM_COMMAND, WM_COMMAND, code, id, id, VQTR_HANDLER(VQTR_SELF->fn())},
+#define ON_CONTROL(code, id, fn)                                                                   \
+    {WM_COMMAND, WM_COMMAND, code, id, id, VQTR_HANDLER(VQTR_SELF->fn())},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
 #define ON_CBN_DROPDOWN(id, fn) ON_CONTROL(CBN_DROPDOWN, id, fn)
@@ -230,8 +243,13 @@ protected:                                                                      
 #define ON_LBN_DBLCLK(id, fn) ON_CONTROL(LBN_DBLCLK, id, fn)
 #define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
 #define ON_NOTIFY(code, id, fn)                                                                    \
-    {WM_NOTIFY, WM_NOTIFY, static_cast<UINT>(code), id, id,                                        \
-     VQTR_HANDLER(VQTR_SELF->fn(reinterpret_cast<NMHDR*>(lParam), &result))},
+    {                                                                                              \
+        WM_NOTIFY,                                                                                 \
+        WM_NOTIFY,                                                                                 \
+        static_cast<UINT>(code),                                                                   \
+        id,                                                                                        \
+        id,                                                                                        \
+        VQTR_HANDLER(VQTR_SELF->fn(reinterpret_cast<NMHDR*>(lParam), &result))},
 // Any message: LRESULT fn(WPARAM, LPARAM).
 #define ON_MESSAGE(message, fn)                                                                    \
     {message, message, 0, 0, 0, VQTR_HANDLER(result = VQTR_SELF->fn(wParam, lParam))},
@@ -243,76 +261,149 @@ protected:                                                                      
 #define ON_WM_TIMER()                                                                              \
     {WM_TIMER, WM_TIMER, 0, 0, 0, VQTR_HANDLER(VQTR_SELF->OnTimer(static_cast<UINT_PTR>(wParam)))},
 #define ON_WM_ACTIVATE()                                                                           \
-    {WM_ACTIVATE, WM_ACTIVATE, 0, 0, 0,                                                            \
+    {WM_ACTIVATE,                                                                                  \
+     WM_ACTIVATE,                                                                                  \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam),            \
                                         HIWORD(wParam) != 0))},
 #define ON_WM_SIZE()                                                                               \
-    {WM_SIZE, WM_SIZE, 0, 0, 0,                                                                    \
+    {WM_SIZE,                                                                                      \
+     WM_SIZE,                                                                                      \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnSize(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), \
                                     static_cast<short>(HIWORD(lParam))))},
 #define ON_WM_MOVE()                                                                               \
-    {WM_MOVE, WM_MOVE, 0, 0, 0,                                                                    \
+    {WM_MOVE,                                                                                      \
+     WM_MOVE,                                                                                      \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnMove(static_cast<short>(LOWORD(lParam)),                            \
                                     static_cast<short>(HIWORD(lParam))))},
 #define VQTR_POINT_OF(lParam)                                                                      \
-    POINT { static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)) }
+    POINT {                                                                                        \
+        static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))                     \
+    }
 #define ON_WM_NCLBUTTONDOWN()                                                                      \
-    {WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, 0, 0, 0,                                                  \
+    {WM_NCLBUTTONDOWN,                                                                             \
+     WM_NCLBUTTONDOWN,                                                                             \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnNcLButtonDown(static_cast<UINT>(wParam), VQTR_POINT_OF(lParam)))},
 #define ON_WM_NCLBUTTONUP()                                                                        \
-    {WM_NCLBUTTONUP, WM_NCLBUTTONUP, 0, 0, 0,                                                      \
+    {WM_NCLBUTTONUP,                                                                               \
+     WM_NCLBUTTONUP,                                                                               \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnNcLButtonUp(static_cast<UINT>(wParam), VQTR_POINT_OF(lParam)))},
 #define ON_WM_LBUTTONDOWN()                                                                        \
-    {WM_LBUTTONDOWN, WM_LBUTTONDOWN, 0, 0, 0,                                                      \
+    {WM_LBUTTONDOWN,                                                                               \
+     WM_LBUTTONDOWN,                                                                               \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnLButtonDown(static_cast<UINT>(wParam), VQTR_POINT_OF(lParam)))},
 #define ON_WM_LBUTTONUP()                                                                          \
-    {WM_LBUTTONUP, WM_LBUTTONUP, 0, 0, 0,                                                          \
+    {WM_LBUTTONUP,                                                                                 \
+     WM_LBUTTONUP,                                                                                 \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnLButtonUp(static_cast<UINT>(wParam), VQTR_POINT_OF(lParam)))},
 #define ON_WM_MOUSEMOVE()                                                                          \
-    {WM_MOUSEMOVE, WM_MOUSEMOVE, 0, 0, 0,                                                          \
+    {WM_MOUSEMOVE,                                                                                 \
+     WM_MOUSEMOVE,                                                                                 \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnMouseMove(static_cast<UINT>(wParam), VQTR_POINT_OF(lParam)))},
 #define ON_WM_MOUSELEAVE()                                                                         \
     {WM_MOUSELEAVE, WM_MOUSELEAVE, 0, 0, 0, VQTR_HANDLER(VQTR_SELF->OnMouseLeave())},
 #define ON_WM_SETCURSOR()                                                                          \
-    {WM_SETCURSOR, WM_SETCURSOR, 0, 0, 0,                                                          \
+    {WM_SETCURSOR,                                                                                 \
+     WM_SETCURSOR,                                                                                 \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(result = VQTR_SELF->OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam),  \
                                                   HIWORD(lParam)))},
 #define ON_WM_ERASEBKGND()                                                                         \
-    {WM_ERASEBKGND, WM_ERASEBKGND, 0, 0, 0,                                                        \
+    {WM_ERASEBKGND,                                                                                \
+     WM_ERASEBKGND,                                                                                \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(result = VQTR_SELF->OnEraseBkgnd(reinterpret_cast<HDC>(wParam)))},
 // HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlColor): ctlColor is CTLCOLOR_STATIC and the like.
 #define ON_WM_CTLCOLOR()                                                                           \
-    {WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC, 0, 0, 0,                                                \
+    {kFirstCtlColorMessage,                                                                        \
+     kLastCtlColorMessage,                                                                         \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(result = reinterpret_cast<LRESULT>(VQTR_SELF->OnCtlColor(                        \
                       reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),               \
                       self->GetCurrentMessage()->message - WM_CTLCOLORMSGBOX)))},
 #define ON_WM_DRAWITEM()                                                                           \
-    {WM_DRAWITEM, WM_DRAWITEM, 0, 0, 0,                                                            \
-     VQTR_HANDLER(VQTR_SELF->OnDrawItem(static_cast<int>(wParam),                                  \
-                                        reinterpret_cast<DRAWITEMSTRUCT*>(lParam));                \
-                  result = TRUE)},
+    {                                                                                              \
+        WM_DRAWITEM, WM_DRAWITEM, 0, 0, 0,                                                         \
+            VQTR_HANDLER(VQTR_SELF->OnDrawItem(static_cast<int>(wParam),                           \
+                                               reinterpret_cast<DRAWITEMSTRUCT*>(lParam));         \
+                         result = TRUE)                                                            \
+    }                                                                                              \
+    ,
 #define ON_WM_SYSCOLORCHANGE()                                                                     \
     {WM_SYSCOLORCHANGE, WM_SYSCOLORCHANGE, 0, 0, 0, VQTR_HANDLER(VQTR_SELF->OnSysColorChange())},
 #define ON_WM_QUERYNEWPALETTE()                                                                    \
-    {WM_QUERYNEWPALETTE, WM_QUERYNEWPALETTE, 0, 0, 0,                                              \
+    {WM_QUERYNEWPALETTE,                                                                           \
+     WM_QUERYNEWPALETTE,                                                                           \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(result = VQTR_SELF->OnQueryNewPalette())},
 #define ON_WM_PALETTECHANGED()                                                                     \
-    {WM_PALETTECHANGED, WM_PALETTECHANGED, 0, 0, 0,                                                \
+    {WM_PALETTECHANGED,                                                                            \
+     WM_PALETTECHANGED,                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnPaletteChanged(reinterpret_cast<HWND>(wParam)))},
 #define ON_WM_HELPINFO()                                                                           \
-    {WM_HELP, WM_HELP, 0, 0, 0,                                                                    \
-     VQTR_HANDLER(result = VQTR_SELF->OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam)))},
+    {WM_HELP, WM_HELP,                                                                             \
+     0,       0,                                                                                   \
+     0,       VQTR_HANDLER(result = VQTR_SELF->OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam)))},
 #define ON_WM_KEYDOWN()                                                                            \
-    {WM_KEYDOWN, WM_KEYDOWN, 0, 0, 0,                                                              \
-     VQTR_HANDLER(VQTR_SELF->OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)))},
+    {WM_KEYDOWN,                                                                                   \
+     WM_KEYDOWN,                                                                                   \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     VQTR_HANDLER(                                                                                 \
+         VQTR_SELF->OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)))},
 #define ON_WM_GETDLGCODE()                                                                         \
     {WM_GETDLGCODE, WM_GETDLGCODE, 0, 0, 0, VQTR_HANDLER(result = VQTR_SELF->OnGetDlgCode())},
 #define ON_WM_SETFOCUS()                                                                           \
-    {WM_SETFOCUS, WM_SETFOCUS, 0, 0, 0,                                                            \
-     VQTR_HANDLER(VQTR_SELF->OnSetFocus(reinterpret_cast<HWND>(wParam)))},
+    {                                                                                              \
+        WM_SETFOCUS, WM_SETFOCUS,                                                                  \
+        0,           0,                                                                            \
+        0,           VQTR_HANDLER(VQTR_SELF->OnSetFocus(reinterpret_cast<HWND>(wParam)))},
 #define ON_WM_KILLFOCUS()                                                                          \
-    {WM_KILLFOCUS, WM_KILLFOCUS, 0, 0, 0,                                                          \
+    {WM_KILLFOCUS,                                                                                 \
+     WM_KILLFOCUS,                                                                                 \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnKillFocus(reinterpret_cast<HWND>(wParam)))},
 #define ON_WM_SHOWWINDOW()                                                                         \
-    {WM_SHOWWINDOW, WM_SHOWWINDOW, 0, 0, 0,                                                        \
+    {WM_SHOWWINDOW,                                                                                \
+     WM_SHOWWINDOW,                                                                                \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      VQTR_HANDLER(VQTR_SELF->OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam)))},

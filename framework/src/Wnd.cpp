@@ -225,13 +225,6 @@ bool CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
             control = ::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID));
         break;
     }
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMMAND:
         control = reinterpret_cast<HWND>(lParam);
         break;
@@ -240,6 +233,8 @@ bool CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
             control = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
         break;
     default:
+        if (IsCtlColorMessage(message))
+            control = reinterpret_cast<HWND>(lParam);
         break;
     }
     if (control && control != m_hWnd) {

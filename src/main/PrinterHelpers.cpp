@@ -102,10 +102,7 @@ void DispatchPendingMessages(bool& quit, WPARAM& quitCode) {
 void CQORTabDlg::WriteRegValueToModel(const char* name, const char* text) {
     CSpy spy;
     CString key = CString(kSuppliesKey) + kModelName;
-    spy.OutputData("CQORTabDlg::WriteRegValueToModel");
-    spy.OutputData(name);
-    spy.OutputData(text);
-    spy.OutputData(key);
+    spy.OutputEach("CQORTabDlg::WriteRegValueToModel", name, text, key);
     if (!m_Registry.Create(key, nullptr, FALSE))
         return;
     try {
@@ -126,8 +123,7 @@ CString CQORTabDlg::ReadRegValueFromModel(const char* name) {
         // A value this long is no supplies datum: a part of it would be a wrong one.
         CSpy spy;
         spy.OutputError("CQORTabDlg::ReadRegValueFromModel() value too long, not used");
-        spy.OutputData(name);
-        spy.OutputData(value.GetLength());
+        spy.OutputEach(name, value.GetLength());
         value.Empty();
     }
     return value;
@@ -151,16 +147,13 @@ CString CQORTabDlg::GetSerialNumber() {
         }
         m_Registry.Close();
     }
-    spy.OutputData("Your Serial Number is (below)");
-    spy.OutputData(serial);
+    spy.OutputEach("Your Serial Number is (below)", serial);
     return serial;
 }
 
 CString CQORTabDlg::ReadPreloadValue(const char* key, const char* section) {
     CSpy spy;
-    spy.OutputData("CQORTabDlg::ReadPreloadValue()");
-    spy.OutputData(section);
-    spy.OutputData(key);
+    spy.OutputEach("CQORTabDlg::ReadPreloadValue()", section, key);
     CString fileName;
     CString folder = SystemFolder();
     if (!m_Product.GetSetting("IDO_PLC_FILENAME", fileName) || fileName.IsEmpty() ||
@@ -175,18 +168,14 @@ CString CQORTabDlg::ReadPreloadValue(const char* key, const char* section) {
 
 BOOL CQORTabDlg::SearchDirectory(const char* fileName, const char* directory) {
     CSpy spy;
-    spy.OutputData("CQORTabDlg::SearchDirectory()");
-    spy.OutputData(fileName);
-    spy.OutputData(directory);
+    spy.OutputEach("CQORTabDlg::SearchDirectory()", fileName, directory);
     CFileFind finder;
     BOOL found = finder.FindFile(CString(directory) + fileName);
     if (!found) {
         DWORD error = ::GetLastError();
-        spy.OutputData("FindFile()...GetLastError()");
-        spy.OutputData(error);
+        spy.OutputEach("FindFile()...GetLastError()", error);
     }
-    spy.OutputData("FindFile() return code");
-    spy.OutputData(found);
+    spy.OutputEach("FindFile() return code", found);
     return found;
 }
 
@@ -194,8 +183,7 @@ int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
     // Nothing of this object is touched once the program runs: a window handled during the wait
     // may close the module and delete it.
     CSpy spy;
-    spy.OutputData("Launch Program()");
-    spy.OutputData(commandLine);
+    spy.OutputEach("Launch Program()", commandLine);
     // CreateProcessA may write into its command line: it gets a copy of its own.
     std::vector<char> line;
     if (commandLine)
@@ -208,17 +196,13 @@ int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
                                           CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS, nullptr,
                                           nullptr, &startup, &started)) {
         DWORD error = ::GetLastError();
-        spy.OutputData("CreateProcess()...GetLastError()");
-        spy.OutputData(error);
-        spy.OutputData("CreateProcess() Return Code");
-        spy.OutputData(0);
+        spy.OutputEach("CreateProcess()...GetLastError()", error, "CreateProcess() Return Code", 0);
         return -1;
     }
     CHandle process(started.hProcess);
     CHandle thread(started.hThread);
     if (!wait) {
-        spy.OutputData("CreateProcess() Return Code");
-        spy.OutputData(1);
+        spy.OutputEach("CreateProcess() Return Code", 1);
         return -1;
     }
 
@@ -246,10 +230,7 @@ int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
     thread.Close();
     if (quit)
         ::PostQuitMessage(static_cast<int>(quitCode));
-    spy.OutputData("GetExitCodeProcess()");
-    spy.OutputData(exitCode);
-    spy.OutputData("CreateProcess() Return Code");
-    spy.OutputData(1);
+    spy.OutputEach("GetExitCodeProcess()", exitCode, "CreateProcess() Return Code", 1);
     return 1;
 }
 
@@ -299,13 +280,11 @@ void CQORTabDlg::PlayCartridgeChangeSound() {
     spy.OutputData("CQORTabDlg::PlayCartridgeChangeSound()");
     CString path = FindSoundFile();
     if (path.IsEmpty()) {
-        spy.OutputData("Sound file not found");
-        spy.OutputData(kCartridgeChangeSound);
+        spy.OutputEach("Sound file not found", kCartridgeChangeSound);
         return;
     }
     spy.OutputData(path);
     // Without a sound device nothing is heard; that is not an error.
     BOOL played = ::PlaySoundA(path, nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
-    spy.OutputData("PlaySound() return code");
-    spy.OutputData(played);
+    spy.OutputEach("PlaySound() return code", played);
 }

@@ -41,6 +41,10 @@ public:
     void OutputData(const ALIGNINFO* align) const;
     void OutputData(const PORTINFO* port) const;
     void OutputData(const BYTE* data, int length) const;
+    // One entry for each value, in order: a call's name and its arguments, say.
+    template <class... Values> void OutputEach(const Values&... values) const {
+        (OutputData(values), ...);
+    }
 
     // An error: the text between two lines of 55 '!' characters (three entries).
     void OutputError(const char* text) const;

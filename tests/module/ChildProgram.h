@@ -39,14 +39,9 @@ inline void CopyDlls(const std::string& folder, const char* leftOut) {
     ::FindClose(find);
 }
 
-// Runs a copy of this program from `folder` with the tests of `filter`, in `currentFolder`;
-// its exit code, or -1 when it could not start.
-inline int RunCopy(const std::string& folder, const char* filter,
-                   const std::string& currentFolder) {
-    std::string program = folder + "\\test_module.exe";
-    if (!::CopyFileA((ProgramFolder() + "\\test_module.exe").c_str(), program.c_str(), FALSE))
-        return -1;
-    std::string command = "\"" + program + "\" --gtest_filter=" + filter + " --gtest_brief=1";
+// Runs a program with a command line in `currentFolder`; its exit code, or -1 when it could not
+// start.
+inline int Run(const std::string& program, std::string command, const std::string& currentFolder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -59,6 +54,16 @@ inline int RunCopy(const std::string& folder, const char* filter,
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     return static_cast<int>(exitCode);
+}
+
+// Runs a copy of this program from `folder` with the tests of `filter`, in `currentFolder`.
+inline int RunCopy(const std::string& folder, const char* filter,
+                   const std::string& currentFolder) {
+    std::string program = folder + "\\test_module.exe";
+    if (!::CopyFileA((ProgramFolder() + "\\test_module.exe").c_str(), program.c_str(), FALSE))
+        return -1;
+    return Run(program, "\"" + program + "\" --gtest_filter=" + filter + " --gtest_brief=1",
+               currentFolder);
 }
 
 } // namespace child

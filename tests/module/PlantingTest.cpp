@@ -65,3 +65,29 @@ TEST(HostView, CopiesPlantedInTheCurrentFolderAndOnThePathAreNeverLoaded) {
     }
     EXPECT_EQ(exitCode, 0);
 }
+
+// The module's companions are bound from its own folder whatever the host's search order holds:
+// plants named like them in the current folder and on the path, and one the host already loaded.
+// A plant has no exports, so a module bound to one does not load at all.
+TEST(HostView, AFullPathLoadBindsTheCompanionsBesideTheModule) {
+    std::string moduleFolder = child::MakeFolder("vqtr-binding-module");
+    child::CopyDlls(moduleFolder, nullptr);
+    std::string planted = child::MakeFolder("vqtr-binding-planted");
+    for (const char* companion : {"VQTRG.dll", "vqtrutil.dll"})
+        ASSERT_TRUE(::CopyFileA((child::ProgramFolder() + "\\vqtrqorr.dll").c_str(),
+                                (planted + "\\" + companion).c_str(), FALSE));
+    std::string probe = child::ProgramFolder() + "\\load_probe.exe";
+    std::string module = moduleFolder + "\\vqtrqor.dll";
+    ScopedPathPrefix path(planted);
+    struct Case {
+        const char* what;
+        std::string preload;
+    };
+    for (const Case& host : {Case{"plants in the current folder and on the path", ""},
+                             Case{"a plant the host loaded first", planted + "\\VQTRG.dll"}}) {
+        std::string command = "\"" + probe + "\" \"" + module + "\"";
+        if (!host.preload.empty())
+            command += " \"" + host.preload + "\"";
+        EXPECT_EQ(child::Run(probe, command, planted), 0) << host.what;
+    }
+}

@@ -266,7 +266,9 @@ public:
           m_unattended([this](UINT style) {
               std::vector<int> buttons = Unattended::Buttons(style);
               return buttons[Below(m_random, buttons.size())];
-          }) {}
+          }) {
+        m_unattended.ShowHelpInViewer(settings.helpFile);
+    }
 
     int Run();
 
@@ -764,10 +766,11 @@ int SoakRun::Run() {
     ::SetUnhandledExceptionFilter(previous);
 
     std::printf("soak: profile %s, seed %u: %d module lifetimes, %d requests, %d message boxes, "
-                "%d help topics, %d shell openings, %d modal windows cancelled\n",
+                "%d help topics (%d in the viewer), %d shell openings, %d modal windows "
+                "cancelled\n",
                 m_profile.name.c_str(), m_settings.seed, m_lifetimes, m_host.RequestCount(),
-                m_unattended.MessageBoxes(), m_unattended.HelpTopics(), m_unattended.ShellOpens(),
-                m_unattended.ModalCloses());
+                m_unattended.MessageBoxes(), m_unattended.HelpTopics(), m_unattended.ViewerTopics(),
+                m_unattended.ShellOpens(), m_unattended.ModalCloses());
     for (const auto& [name, count] : m_counts)
         std::printf("soak:   %-18s %d\n", name.c_str(), count);
     std::printf("soak: %d operations, %d failures\n", m_settings.operations, m_failures);

@@ -17,6 +17,8 @@ struct SoakSettings {
     unsigned seed = 1;
     // One operation that takes longer than this is a hang.
     DWORD hangMilliseconds = 20000;
+    // A help file to show every help request in the system's viewer (empty: none is shown).
+    std::string helpFile;
     // Told of each operation as it starts, with what it does ("window message: 0x0201 to ...").
     std::function<void(const std::string&)> log;
 };

@@ -1,5 +1,8 @@
 #include "Unattended.h"
 
+#include <htmlhelp.h>
+#include <shlobj.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -22,6 +25,20 @@ bool IsDialog(HWND window) {
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
     return std::strcmp(className, "#32770") == 0;
+}
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// The system's help viewer. It stays loaded for the life of the process, as it does for the
+// module: its window classes and threads outlive any one call.
+HtmlHelpFunction FindHelpViewer() {
+    char path[MAX_PATH] = {};
+    UINT length = ::GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    HMODULE viewer = ::LoadLibraryA((std::string(path) + "\\hhctrl.ocx").c_str());
+    return viewer ? reinterpret_cast<HtmlHelpFunction>(::GetProcAddress(viewer, "HtmlHelpA"))
+                  : nullptr;
 }
 
 std::string Shortened(const char* text) {
@@ -97,6 +114,8 @@ int Unattended::Handler(int kind, const char* text, const char* caption, unsigne
         ++self->m_helpTopics;
         self->Event("user: help topic " + std::to_string(number) + " (command " +
                     std::to_string(command) + ") of " + Shortened(text));
+        if (!self->m_viewerHelpFile.empty())
+            self->ShowInViewer(text, number, command);
         return 0;
     case 3:
         ++self->m_shellOpens;
@@ -106,6 +125,23 @@ int Unattended::Handler(int kind, const char* text, const char* caption, unsigne
         self->Event("user: unknown request of kind " + std::to_string(kind));
         return 0;
     }
+}
+
+void Unattended::ShowInViewer(const char* helpPath, unsigned topic, unsigned command) {
+    static const HtmlHelpFunction htmlHelp = FindHelpViewer();
+    if (!helpPath || !htmlHelp)
+        return;
+    if (::GetFileAttributesA(helpPath) == INVALID_FILE_ATTRIBUTES) {
+        std::string path(helpPath);
+        std::string folder = path.substr(0, path.find_last_of('\\'));
+        ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+        ::CopyFileA(m_viewerHelpFile.c_str(), helpPath, TRUE);
+    }
+    // The module's own command and topic, exactly as it asked for them.
+    htmlHelp(nullptr, helpPath, command, topic);
+    htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    ++m_viewerTopics;
+    Event("user: the viewer showed topic " + std::to_string(topic));
 }
 
 LRESULT CALLBACK Unattended::CbtHook(int code, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,7 @@
 // Stands in for the user when nobody is there (the soak, headless screenshots):
 // - the utility library's message boxes, help topics and shell openings go to a handler
-//   (VqtrSetUiHandler, looked up in vqtrutil.dll) that answers at once;
+//   (VqtrSetUiHandler, looked up in vqtrutil.dll) that answers at once (help topics may also be
+//   shown in the real viewer, as the module asked for them);
 // - modal windows of the module (wizards, message boxes of its own) are closed: a CBT hook notes
 //   each dialog the module activates, and a thread timer, which also runs inside modal loops,
 //   posts IDCANCEL to the newest one while a call into the module or a message dispatched to it
@@ -29,12 +30,16 @@ public:
     // Modal windows are closed only while this is on (a screenshot first waits for them).
     void SetClosing(bool closing) { m_closing = closing; }
     void SetDelay(DWORD milliseconds) { m_delay = milliseconds; }
+    // Help requests are also shown in the system's viewer, and closed again at once; where the
+    // module asks for a help file that is not there, `helpFile` is installed in its place first.
+    void ShowHelpInViewer(const std::string& helpFile) { m_viewerHelpFile = helpFile; }
 
     // Told of each thing that would have been put in front of the user, and of each close.
     std::function<void(const std::string&)> onEvent;
 
     int MessageBoxes() const { return m_messageBoxes; }
     int HelpTopics() const { return m_helpTopics; }
+    int ViewerTopics() const { return m_viewerTopics; }
     int ShellOpens() const { return m_shellOpens; }
     int ModalCloses() const { return m_modalCloses; }
 
@@ -49,6 +54,7 @@ private:
     void CloseModalWindow();
     HWND NewestModalCandidate();
     void Event(const std::string& text);
+    void ShowInViewer(const char* helpPath, unsigned topic, unsigned command);
 
     std::function<int(UINT)> m_answer;
     bool m_handlerSet = false;
@@ -62,6 +68,8 @@ private:
     int m_attempts = 0;
     int m_messageBoxes = 0;
     int m_helpTopics = 0;
+    std::string m_viewerHelpFile;
+    int m_viewerTopics = 0;
     int m_shellOpens = 0;
     int m_modalCloses = 0;
 };

@@ -3,7 +3,7 @@
 // a control window beside the module's windows, where the printer's state can be changed.
 //
 //   qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]
-//           [--screenshot FILE.png] [--soak N [--seed S]]
+//           [--screenshot FILE.png] [--soak N [--seed S] [--help-file FILE.chm]]
 //
 // --profile    a printer profile from the folder "profiles" beside this program (default,
 //              one-cartridge, ink-tank, all-in-one, network) or the path of an ini file
@@ -15,6 +15,8 @@
 //              closed after the picture)
 // --soak       drives the module with N random operations from the seed (default 1) and ends
 //              with "soak: N operations, F failures"; exit code 1 on a failure
+// --help-file  in the soak, every help request is shown in the system's viewer on this help file,
+//              installed where the module looks for its own when that is missing
 #include "ControlWindow.h"
 #include "ModuleHost.h"
 #include "Profile.h"
@@ -41,6 +43,7 @@ struct Options {
     std::string log;
     int soak = 0;
     unsigned seed = 1;
+    std::string helpFile;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -64,6 +67,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.log = value;
         } else if (option == "--soak") {
             options.soak = std::atoi(value.c_str());
+        } else if (option == "--help-file") {
+            options.helpFile = value;
         } else if (option == "--seed") {
             options.seed = static_cast<unsigned>(std::strtoul(value.c_str(), nullptr, 10));
         } else {
@@ -75,9 +80,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }
 
 void PrintUsage() {
-    std::fprintf(stderr,
-                 "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]\n"
-                 "               [--screenshot FILE.png] [--soak N [--seed S]]\n");
+    std::fprintf(
+        stderr,
+        "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]\n"
+        "               [--screenshot FILE.png] [--soak N [--seed S] [--help-file FILE.chm]]\n");
 }
 
 struct FileCloser {
@@ -191,6 +197,7 @@ int main(int argc, char** argv) {
         SoakSettings settings;
         settings.operations = options.soak;
         settings.seed = options.seed;
+        settings.helpFile = options.helpFile;
         if (!options.log.empty())
             settings.log = [&](const std::string& line) { transcript.Line(line); };
         return RunSoak(host, profile, settings);

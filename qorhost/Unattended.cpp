@@ -71,6 +71,9 @@ Unattended::~Unattended() {
     if (SetUiHandler set = m_handlerSet ? FindSetUiHandler() : nullptr)
         set(nullptr);
     g_unattended = nullptr;
+    // What was installed for the run goes with it: the machine's help is as it was.
+    if (!m_installedHelpFile.empty())
+        ::DeleteFileA(m_installedHelpFile.c_str());
 }
 
 std::vector<int> Unattended::Buttons(UINT style) {
@@ -135,7 +138,8 @@ void Unattended::ShowInViewer(const char* helpPath, unsigned topic, unsigned com
         std::string path(helpPath);
         std::string folder = path.substr(0, path.find_last_of('\\'));
         ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-        ::CopyFileA(m_viewerHelpFile.c_str(), helpPath, TRUE);
+        if (::CopyFileA(m_viewerHelpFile.c_str(), helpPath, TRUE))
+            m_installedHelpFile = helpPath;
     }
     // The module's own command and topic, exactly as it asked for them.
     htmlHelp(nullptr, helpPath, command, topic);

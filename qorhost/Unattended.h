@@ -31,7 +31,8 @@ public:
     void SetClosing(bool closing) { m_closing = closing; }
     void SetDelay(DWORD milliseconds) { m_delay = milliseconds; }
     // Help requests are also shown in the system's viewer, and closed again at once; where the
-    // module asks for a help file that is not there, `helpFile` is installed in its place first.
+    // module asks for a help file that is not there, `helpFile` is installed in its place first
+    // (and removed at the end).
     void ShowHelpInViewer(const std::string& helpFile) { m_viewerHelpFile = helpFile; }
 
     // Told of each thing that would have been put in front of the user, and of each close.
@@ -70,6 +71,7 @@ private:
     int m_helpTopics = 0;
     std::string m_viewerHelpFile;
     int m_viewerTopics = 0;
+    std::string m_installedHelpFile;
     int m_shellOpens = 0;
     int m_modalCloses = 0;
 };

@@ -2,8 +2,9 @@
 // all of them at the first run, only what changed since the snapshot on every update.
 #include "QORPageSheet.h"
 #include "QORTabDlg.h"
-#include "StatusLines.h"
-#include "pages/CartridgePictures.h"
+#include "status/SensedCartridges.h"
+#include "status/StatusLines.h"
+#include "status/CartridgePictures.h"
 #include "pages/HomePage.h"
 #include "resource.h"
 
@@ -120,22 +121,9 @@ void CQORTabDlg::RefreshInk(RefreshChanges& changes) {
         return;
 
     int positions = now.dwCarrierType == QOR_CARRIER_DUAL ? 2 : 1;
-    if (positions == 2) {
-        // A reported change: the record handed in takes the sensed cartridge, and one in the
-        // other position's place counts as invalid on models with a known print-head format.
-        bool knownFormat = m_Product.CompareSetting("IDO_PRINTHEADFORMAT", 1) ||
-                           m_Product.CompareSetting("IDO_PRINTHEADFORMAT", 2);
-        if (handedIn->bCartChanged1) {
-            handedIn->LogCartID1 = handedIn->PhyCartID1;
-            if (knownFormat && CGUIInkDisplay::IsItBlack(handedIn->LogCartID1))
-                handedIn->LogCartID1 = QOR_CART_INVALID;
-        }
-        if (handedIn->bCartChanged2) {
-            handedIn->LogCartID2 = handedIn->PhyCartID2;
-            if (knownFormat && CGUIInkDisplay::IsItCMY(handedIn->LogCartID2))
-                handedIn->LogCartID2 = QOR_CART_INVALID;
-        }
-    }
+    bool knownFormat = m_Product.CompareSetting("IDO_PRINTHEADFORMAT", 1) ||
+                       m_Product.CompareSetting("IDO_PRINTHEADFORMAT", 2);
+    AcceptSensedCartridges(*handedIn, OtherPositionRule::StatusUpdate, knownFormat);
     bool levelsChanged = LevelsDiffer(now, before, 7);
     bool anyPicture = false;
     CQORHomePage* home = GetHomePage();

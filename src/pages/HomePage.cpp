@@ -1,6 +1,7 @@
 #include "HomePage.h"
 
-#include "CartridgePictures.h"
+#include "status/CartridgePictures.h"
+#include "status/SensedCartridges.h"
 #include "GuiFont.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
@@ -114,23 +115,9 @@ void CQORHomePage::InitCartridges() {
     m_CartridgeLabels[0].Init(IDC_HOME_CARTRIDGE1_LABEL, this, static_cast<HBITMAP>(nullptr));
     m_CartridgeLabels[1].Init(IDC_HOME_CARTRIDGE2_LABEL, this, static_cast<HBITMAP>(nullptr));
 
-    // A reported change is accepted: the window's own record takes the sensed cartridge, and a
-    // cartridge in the other position's place counts as invalid. Other pages see it too.
+    // A reported change is accepted into the window's own record: other pages see it too.
     INKINFO& ink = g_pQORTabDlg->m_Records.ink;
-    if (ink.dwCarrierType == QOR_CARRIER_DUAL) {
-        if (ink.bCartChanged1) {
-            ink.LogCartID1 = ink.PhyCartID1;
-            if (m_InkDisplay.IsItWrongPosition(LOGICAL, LEFT))
-                ink.LogCartID1 = QOR_CART_INVALID;
-        }
-        if (ink.bCartChanged2) {
-            ink.LogCartID2 = ink.PhyCartID2;
-            if (m_InkDisplay.IsItWrongPosition(LOGICAL, RIGHT))
-                ink.LogCartID2 = QOR_CART_INVALID;
-        }
-    } else if (ink.dwCarrierType == QOR_CARRIER_SINGLE && ink.bCartChanged1) {
-        ink.LogCartID1 = ink.PhyCartID1;
-    }
+    AcceptSensedCartridges(ink, OtherPositionRule::PageBuilt, false);
 
     ShowCartridge(1, ink.LogCartID1);
     m_CartridgeLabels[0].SetBitmap(IDB_CART_LABEL_LEFT, kKey);

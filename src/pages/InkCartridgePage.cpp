@@ -1,7 +1,7 @@
 #include "InkCartridgePage.h"
 
 #include "CSpy.h"
-#include "CartridgePictures.h"
+#include "status/CartridgePictures.h"
 #include "GuiFont.h"
 #include "PrinterReadyCheck.h"
 #include "main/HelpTopics.h"

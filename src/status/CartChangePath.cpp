@@ -2,6 +2,7 @@
 
 #include "CSpy.h"
 #include "InkDisplay.h"
+#include "SensedCartridges.h"
 
 #include <span>
 
@@ -28,14 +29,6 @@ void LogValue(BOOL value) {
     CSpy().OutputData(line);
 }
 
-bool BlackOrPhoto(DWORD id) {
-    return CGUIInkDisplay::IsItBlack(id) || CGUIInkDisplay::IsItKCM(id);
-}
-
-bool Colour(DWORD id) {
-    return CGUIInkDisplay::IsItCMY(id);
-}
-
 // One carrier position: its fields in the ink record and the decisions made for it.
 struct Position {
     const char* alignFlagName;
@@ -46,12 +39,16 @@ struct Position {
     // The id accepted when the printer senses an invalid cartridge that differs from the
     // accepted one, and the one forced when the printer reports no status.
     DWORD genericId;
-    // A cartridge that belongs in the other position.
-    bool (*belongsElsewhere)(DWORD id);
+    // 1 left, 2 right: which cartridges belong in the other position.
+    int number;
     BOOL& promptNew;
     BOOL align = FALSE;
     BOOL install = FALSE;
 };
+
+bool BelongsElsewhere(const Position& position) {
+    return BelongsInOtherPosition(position.physical, position.number, OtherPositionRule::Refit);
+}
 
 enum class Sensed { Valid, Missing, Invalid };
 enum class Against { Any, Same, DiffersAtInstall, DiffersFromInvalid, Differs };
@@ -168,9 +165,9 @@ void DetermineCartChangePath(CartChangeFlags& flags, INKINFO& ink, DWORD portTyp
     // A one-position carrier has no position 2: its fields are neither read nor written.
     Position both[] = {
         {"m_bPromptAlignmentCart1", "m_bPromptNewCart1", ink.bCartChanged1, ink.LogCartID1,
-         ink.PhyCartID1, QOR_CART_COLOR, BlackOrPhoto, flags.m_bPromptNewCart1},
+         ink.PhyCartID1, QOR_CART_COLOR, 1, flags.m_bPromptNewCart1},
         {"m_bPromptAlignmentCart2", "m_bPromptNewCart2", ink.bCartChanged2, ink.LogCartID2,
-         ink.PhyCartID2, QOR_CART_BLACK, Colour, flags.m_bPromptNewCart2},
+         ink.PhyCartID2, QOR_CART_BLACK, 2, flags.m_bPromptNewCart2},
     };
     const bool twoPositions = ink.dwCarrierType != QOR_CARRIER_SINGLE;
     const std::span<Position> positions(both, twoPositions ? 2 : 1);
@@ -188,7 +185,7 @@ void DetermineCartChangePath(CartChangeFlags& flags, INKINFO& ink, DWORD portTyp
     // refitted and aligned.
     if (!style1 && !style2 && (format1 || format2)) {
         for (Position& position : positions) {
-            if (position.belongsElsewhere(position.physical)) {
+            if (BelongsElsewhere(position)) {
                 LogFlag(position.alignFlagName, true, format1 ? 10 : 11);
                 position.align = TRUE;
                 position.install = TRUE;
@@ -235,7 +232,7 @@ void DetermineCartChangePath(CartChangeFlags& flags, INKINFO& ink, DWORD portTyp
         }
         if (format1 || format2) {
             for (const Position& position : positions) {
-                if (position.belongsElsewhere(position.physical))
+                if (BelongsElsewhere(position))
                     flags.m_bPromptCartVerify = flags.m_bPromptAlignment = TRUE;
             }
         }

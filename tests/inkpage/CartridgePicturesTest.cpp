@@ -1,4 +1,4 @@
-#include "CartridgePictures.h"
+#include "status/CartridgePictures.h"
 #include "InkTestSupport.h"
 #include "Operations.h"
 #include "TestLog.h"

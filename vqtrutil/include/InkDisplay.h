@@ -1,10 +1,9 @@
 // The ink display: answers what the cartridges of an ink record are and where they sit, and draws
 // the ink levels into the tanks (CGUIInkTank) of a page.
 //
-// Cartridge kinds by id: black 48, 53, 63, 64; three-colour (CMY) 80, 85, 95, 96; photo (KCM,
-// black-cyan-magenta photo inks) 112, 127, 175, 191; alternative three-colour (ALTCMY) 128, 133,
-// 143, 144; missing 32. Every other id is invalid: 16, 0 (no id reported: the change path turns a
-// physical 0 into 32 before it asks) and 999. An unidentified cartridge (999) is sensed but cannot
+// Cartridge kinds by id are those of CartridgeKinds.h (photo: black-cyan-magenta photo inks).
+// Every id not listed there is invalid: 16, 0 (no id reported: the change path turns a physical 0
+// into 32 before it asks) and 999. An unidentified cartridge (999) is sensed but cannot
 // be printed or aligned with, so it is neither valid nor missing: the carrier state counts it as
 // an invalid cartridge and the wizard asks for it to be replaced; only its picture is its own.
 //

@@ -1,81 +1,39 @@
 #include "InkDisplay.h"
 
 #include "CSpy.h"
+#include "CartridgeKinds.h"
 #include "InkTank.h"
 #include "Links.h"
 
 #include <algorithm>
 
-namespace {
-enum class Kind { Black, Cmy, Kcm, AltCmy, Missing, Invalid };
-
-Kind KindOf(DWORD id) {
-    switch (id) {
-    case QOR_CART_BLACK:
-    case QOR_CART_BLACK_53:
-    case QOR_CART_BLACK_63:
-    case QOR_CART_BLACK_64:
-        return Kind::Black;
-    case QOR_CART_COLOR:
-    case QOR_CART_COLOR_85:
-    case QOR_CART_COLOR_95:
-    case QOR_CART_COLOR_96:
-        return Kind::Cmy;
-    case QOR_CART_PHOTO:
-    case QOR_CART_PHOTO_127:
-    case 175:
-    case 191:
-        return Kind::Kcm;
-    case QOR_CART_ALT_COLOR:
-    case 133:
-    case QOR_CART_ALT_COLOR_143:
-    case 144:
-        return Kind::AltCmy;
-    case QOR_CART_MISSING:
-        return Kind::Missing;
-    default:
-        return Kind::Invalid;
-    }
-}
-
-bool BelongsLeft(DWORD id) {
-    Kind kind = KindOf(id);
-    return kind == Kind::Cmy || kind == Kind::AltCmy;
-}
-
-bool BelongsRight(DWORD id) {
-    Kind kind = KindOf(id);
-    return kind == Kind::Black || kind == Kind::Kcm;
-}
-} // namespace
-
 BOOL CGUIInkDisplay::IsItBlack(DWORD id) {
-    return KindOf(id) == Kind::Black;
+    return KindOfCartridge(id) == CartridgeKind::Black;
 }
 
 BOOL CGUIInkDisplay::IsItCMY(DWORD id) {
-    return KindOf(id) == Kind::Cmy;
+    return KindOfCartridge(id) == CartridgeKind::Cmy;
 }
 
 BOOL CGUIInkDisplay::IsItKCM(DWORD id) {
-    return KindOf(id) == Kind::Kcm;
+    return KindOfCartridge(id) == CartridgeKind::Kcm;
 }
 
 BOOL CGUIInkDisplay::IsItALTCMY(DWORD id) {
-    return KindOf(id) == Kind::AltCmy;
+    return KindOfCartridge(id) == CartridgeKind::AltCmy;
 }
 
 BOOL CGUIInkDisplay::IsItValid(DWORD id) {
-    Kind kind = KindOf(id);
-    return kind != Kind::Missing && kind != Kind::Invalid;
+    CartridgeKind kind = KindOfCartridge(id);
+    return kind != CartridgeKind::Missing && kind != CartridgeKind::Invalid;
 }
 
 BOOL CGUIInkDisplay::IsItInvalid(DWORD id) {
-    return KindOf(id) == Kind::Invalid;
+    return KindOfCartridge(id) == CartridgeKind::Invalid;
 }
 
 BOOL CGUIInkDisplay::IsItMissing(DWORD id) {
-    return KindOf(id) == Kind::Missing;
+    return KindOfCartridge(id) == CartridgeKind::Missing;
 }
 
 BOOL CGUIInkDisplay::IsItUnidentified(DWORD id) {
@@ -83,13 +41,13 @@ BOOL CGUIInkDisplay::IsItUnidentified(DWORD id) {
 }
 
 InkColor CGUIInkDisplay::WhatIsIt(DWORD id) {
-    switch (KindOf(id)) {
-    case Kind::Black:
+    switch (KindOfCartridge(id)) {
+    case CartridgeKind::Black:
         return BLACK;
-    case Kind::Cmy:
-    case Kind::AltCmy:
+    case CartridgeKind::Cmy:
+    case CartridgeKind::AltCmy:
         return COLOR;
-    case Kind::Kcm:
+    case CartridgeKind::Kcm:
         return PHOTO;
     default:
         return NOINK;

@@ -1,4 +1,4 @@
-#include "main/StatusLines.h"
+#include "status/StatusLines.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>

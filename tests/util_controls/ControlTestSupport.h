@@ -11,6 +11,7 @@
 #include <Dialog.h>
 #include <DialogTemplate.h>
 #include <Gdi.h>
+#include <MessageQueue.h>
 
 #include <fstream>
 #include <functional>
@@ -36,16 +37,6 @@ enum ControlId : UINT {
     kTank2Id = 108,
     kMissingId = 999
 };
-
-inline void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!CWnd::WalkPreTranslateTree(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
 
 inline CDialogTemplate MakeTemplate() {
     CDialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU, RECT{0, 0, 240, 150}, "Controls");
@@ -76,7 +67,7 @@ public:
         SetWindowPos(nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ShowWindow(SW_SHOWNORMAL);
         UpdateWindow();
-        PumpMessages();
+        DispatchWaitingMessages();
         return true;
     }
 
@@ -130,7 +121,7 @@ private:
 // What the screen shows at a point of a window's client area (copied from the screen, which
 // includes the child windows, as a screenshot does).
 inline COLORREF ScreenPixel(HWND window, int x, int y) {
-    PumpMessages();
+    DispatchWaitingMessages();
     POINT point{x, y};
     ::ClientToScreen(window, &point);
     HDC screen = ::GetDC(nullptr);

@@ -1,6 +1,7 @@
 // Model options, ink records and log comparison for the carrier and cartridge change tests.
 #pragma once
 
+#include "TestEnvironment.h"
 #include "qor.h"
 
 #include <gtest/gtest.h>
@@ -19,21 +20,16 @@ constexpr DWORD kPhoto = QOR_CART_PHOTO;
 constexpr DWORD kAltColour = QOR_CART_ALT_COLOR;
 constexpr DWORD kUnidentified = QOR_CART_UNIDENTIFIED;
 
-// The options of a test model in a file of its own, named by VQTR_OPTIONS while the object lives
-// (or until another one is used). A null value leaves the option out of the file.
+// The options of a test model in a file of its own, named by VQTR_OPTIONS while the object lives.
+// A null value leaves the option out of the file.
 class ModelOptions {
 public:
     ModelOptions(const char* printStyle, const char* printHeadFormat);
-    ~ModelOptions();
-    ModelOptions(const ModelOptions&) = delete;
-    ModelOptions& operator=(const ModelOptions&) = delete;
 
-    // Makes this file the one in force.
-    void Use() const;
     std::string Describe() const;
 
 private:
-    std::string m_path;
+    testing_support::ScopedOptionsFile m_file;
     std::string m_description;
 };
 

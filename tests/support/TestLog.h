@@ -1,39 +1,16 @@
 // The debug log of a test: a fresh file named by VQTR_SPY_LOG, read back as lines.
 #pragma once
 
-#include <windows.h>
+#include "TestEnvironment.h"
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 class TestLog {
 public:
-    TestLog() {
-        char folder[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, folder);
-        char file[MAX_PATH];
-        ::GetTempFileNameA(folder, "log", 0, file);
-        m_path = file;
-        ::SetEnvironmentVariableA("VQTR_SPY_LOG", m_path.c_str());
-    }
-    ~TestLog() {
-        ::SetEnvironmentVariableA("VQTR_SPY_LOG", nullptr);
-        ::DeleteFileA(m_path.c_str());
-    }
-    TestLog(const TestLog&) = delete;
-    TestLog& operator=(const TestLog&) = delete;
+    TestLog() { m_file.Write(""); }
 
-    std::vector<std::string> Lines() const {
-        std::vector<std::string> lines;
-        std::ifstream in(m_path);
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            lines.push_back(line);
-        }
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return m_file.Lines(); }
     // Whether the log holds these lines in this order, one right after the other.
     bool HasSequence(const std::vector<std::string>& sequence) const {
         std::vector<std::string> lines = Lines();
@@ -54,5 +31,6 @@ private:
         return line.size() >= entry.size() &&
                line.compare(line.size() - entry.size(), entry.size(), entry) == 0;
     }
-    std::string m_path;
+    testing_support::TempFile m_file{".log"};
+    testing_support::ScopedEnvironment m_variable{"VQTR_SPY_LOG", m_file.Path()};
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DialogHook.h"
+#include "TestEnvironment.h"
 
 #include "Operations.h"
 
@@ -13,7 +14,6 @@
 #include <Gdi.h>
 #include <MessageQueue.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 #include <utility>
@@ -131,48 +131,8 @@ inline COLORREF ScreenPixel(HWND window, int x, int y) {
     return copy.GetPixel(0, 0);
 }
 
-// Sets an environment variable for the length of a scope.
-class CScopedEnvironment {
-public:
-    CScopedEnvironment(const char* name, const char* value) : m_name(name) {
-        ::SetEnvironmentVariableA(name, value);
-    }
-    ~CScopedEnvironment() { ::SetEnvironmentVariableA(m_name.c_str(), nullptr); }
-    CScopedEnvironment(const CScopedEnvironment&) = delete;
-    CScopedEnvironment& operator=(const CScopedEnvironment&) = delete;
-
-private:
-    std::string m_name;
-};
-
-// An options file of the test's own, named by VQTR_OPTIONS while it lives.
-class CTestOptions {
-public:
-    explicit CTestOptions(const std::vector<std::string>& lines) : m_path(TempPath()) {
-        std::ofstream out(m_path);
-        out << "[Options]\n";
-        for (const std::string& line : lines)
-            out << line << "\n";
-        out.close();
-        ::SetEnvironmentVariableA("VQTR_OPTIONS", m_path.c_str());
-    }
-    ~CTestOptions() {
-        ::SetEnvironmentVariableA("VQTR_OPTIONS", nullptr);
-        ::DeleteFileA(m_path.c_str());
-    }
-    CTestOptions(const CTestOptions&) = delete;
-    CTestOptions& operator=(const CTestOptions&) = delete;
-
-private:
-    static std::string TempPath() {
-        char folder[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, folder);
-        char file[MAX_PATH];
-        ::GetTempFileNameA(folder, "opt", 0, file);
-        return file;
-    }
-    std::string m_path;
-};
+using testing_support::ScopedEnvironment;
+using testing_support::ScopedOptionsFile;
 
 // Records what would have been put in front of the user.
 struct UiCall {

@@ -389,10 +389,10 @@ TEST_F(ControlsTest, LinkShowsItsPictureForEachState) {
 }
 
 TEST(UrlLink, OpensTheAddressBuiltFromTheOption) {
-    CTestOptions options(
+    ScopedOptionsFile options(
         {"IDO_HOMEPAGE_SUBURL=printers/q710/index.html", "IDO_SUPPLIES_SUBURL=/supplies/order.html",
          "IDO_ABSOLUTE_SUBURL=https://other.example/page?x=1", "IDO_EMPTY_SUBURL=   "});
-    CScopedEnvironment locale("VQTR_LOCALE", "00000407");
+    ScopedEnvironment locale("VQTR_LOCALE", "00000407");
     CUiRecorder recorder;
     INKINFO dual{};
     dual.dwCarrierType = QOR_CARRIER_DUAL;
@@ -440,7 +440,7 @@ TEST(UrlLink, OpensTheAddressBuiltFromTheOption) {
 }
 
 TEST(UrlLink, WebBaseComesFromItsOptionAndReorderUsesTheSuppliesPage) {
-    CTestOptions options({"IDO_WEB_BASE_URL=http://intranet.example/printers//",
+    ScopedOptionsFile options({"IDO_WEB_BASE_URL=http://intranet.example/printers//",
                                "IDO_SUPPLIES_SUBURL=supplies.html"});
     CUiRecorder recorder;
     CGUIUrlLink link;
@@ -616,7 +616,7 @@ TEST(MemDC, DrawsInTheTargetsCoordinatesAndCopiesOnlyItsArea) {
 }
 
 TEST(UrlLink, OnlyWebAndMailAddressesWithinTheirLengthGoToTheShell) {
-    CTestOptions options({"IDO_PROGRAM_SUBURL=file:///C:/windows/system32/calc.exe"});
+    ScopedOptionsFile options({"IDO_PROGRAM_SUBURL=file:///C:/windows/system32/calc.exe"});
     CUiRecorder recorder;
     const std::string longest =
         "https://a.example/" + std::string(CGUIUrlLink::kMaxAddress - 18, 'x');

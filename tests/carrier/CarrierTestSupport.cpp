@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <sstream>
 #include <vector>
 
 namespace carriertest {
@@ -44,25 +42,6 @@ INKINFO SingleInk(DWORD id) {
     ink.dwCarrierType = QOR_CARRIER_SINGLE;
     ink.bCartChanged2 = 1;
     return ink;
-}
-
-::testing::AssertionResult SameLines(const std::vector<std::string>& actual,
-                                     const std::vector<std::string>& expected) {
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    std::ostringstream text;
-    text << "log lines differ\n";
-    const size_t count = std::max(actual.size(), expected.size());
-    for (size_t index = 0; index < count; ++index) {
-        const std::string* got = index < actual.size() ? &actual[index] : nullptr;
-        const std::string* want = index < expected.size() ? &expected[index] : nullptr;
-        const bool same = got && want && *got == *want;
-        text << (same ? "   " : ">> ") << index << "\n";
-        text << "   expected: " << (want ? *want : "(none)") << "\n";
-        if (!same)
-            text << "   actual:   " << (got ? *got : "(none)") << "\n";
-    }
-    return ::testing::AssertionFailure() << text.str();
 }
 
 } // namespace carriertest

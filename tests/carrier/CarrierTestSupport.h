@@ -1,13 +1,11 @@
-// Model options, ink records and log comparison for the carrier and cartridge change tests.
+// Model options and ink records for the carrier and cartridge change tests; their log lines are
+// compared with SameLines (TestLog.h).
 #pragma once
 
 #include "TestEnvironment.h"
 #include "qor.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
-#include <vector>
 
 namespace carriertest {
 
@@ -38,9 +36,5 @@ private:
 INKINFO DualInk(DWORD left, DWORD right);
 // The same for a one-position carrier; the position 2 fields hold ids that must not matter.
 INKINFO SingleInk(DWORD id);
-
-// Whole sequences of log lines, with a readable listing of both when they differ.
-::testing::AssertionResult SameLines(const std::vector<std::string>& actual,
-                                     const std::vector<std::string>& expected);
 
 } // namespace carriertest

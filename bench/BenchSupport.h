@@ -1,6 +1,7 @@
 // What the benchmark programs share: a host loop's pass over the queue, a clock, the median.
 #pragma once
 
+#include "MessageQueue.h"
 #include "qor.h"
 
 #include <algorithm>
@@ -10,13 +11,7 @@ namespace bench {
 
 // Dispatches every queued message as a host loop does, offering it to the module first.
 inline void PumpPending() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!QORFilterDllMsg(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
+    DispatchWaitingMessages(kAllWaitingMessages, &QORFilterDllMsg);
 }
 
 // Milliseconds since an arbitrary start.

@@ -28,18 +28,14 @@ struct ModuleExports {
     decltype(&QORInit) init = nullptr;
     decltype(&QORTerminateNow) terminate = nullptr;
     decltype(&QORFilterDllMsg) filter = nullptr;
+    // The framework's pass over the queue, from the framework the module brought along.
+    decltype(&DispatchWaitingMessages) dispatch = nullptr;
 };
 
 ModuleExports g_module;
 
 void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!g_module.filter(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
+    g_module.dispatch(kAllWaitingMessages, g_module.filter, QuitMessage::EndPass);
 }
 
 void OpenAndDraw(bench::QuietPrinter& printer) {
@@ -72,7 +68,9 @@ int main() {
         reinterpret_cast<decltype(&QORTerminateNow)>(::GetProcAddress(module, "QORTerminateNow"));
     g_module.filter =
         reinterpret_cast<decltype(&QORFilterDllMsg)>(::GetProcAddress(module, "QORFilterDllMsg"));
-    if (!g_module.init || !g_module.terminate || !g_module.filter) {
+    g_module.dispatch = reinterpret_cast<decltype(&DispatchWaitingMessages)>(
+        ::GetProcAddress(::GetModuleHandleA("VQTRG.dll"), "DispatchWaitingMessages"));
+    if (!g_module.init || !g_module.terminate || !g_module.filter || !g_module.dispatch) {
         std::fprintf(stderr, "vqtrqor.dll lacks its exports\n");
         return 1;
     }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <type_traits>
 
 namespace {
 enum ControlId : WORD {
@@ -48,6 +47,68 @@ constexpr int kWidth = 300;
 
 const char* const kLevelNames[kLevels] = {"Black",   "Cyan",    "Magenta", "Yellow",
                                           "Photo K", "Photo C", "Photo M"};
+
+constexpr int LevelEdit(int level) {
+    return IDC_LEVEL_FIRST + level * 2;
+}
+
+// A number of the printer's state, whatever its type.
+class NumberField {
+public:
+    template <class T>
+    explicit NumberField(T& field)
+        : m_field(&field),
+          m_get([](const void* at) { return static_cast<long long>(*static_cast<const T*>(at)); }),
+          m_set([](void* at, long long value) { *static_cast<T*>(at) = static_cast<T>(value); }) {}
+    long long Get() const { return m_get(m_field); }
+    void Set(long long value) const { m_set(m_field, value); }
+
+private:
+    void* m_field;
+    long long (*m_get)(const void*);
+    void (*m_set)(void*, long long);
+};
+
+// How a field is shown in its control, and so how it is read back.
+enum class Shown {
+    Choice, // one of the control's numbered choices, or a number typed in
+    Number, // a number typed in
+    Check,  // checked for any value but 0; read back as 1 or 0
+};
+
+struct PrinterField {
+    int id;
+    Shown shown;
+    NumberField (*field)(PrinterState& state);
+};
+
+// The printer's numbers the window edits; the alert bytes, shown as hex text, are the one field
+// that is no number.
+const PrinterField kPrinterFields[] = {
+    {IDC_STATUS, Shown::Choice, [](PrinterState& s) { return NumberField(s.status); }},
+    {IDC_TRAY1, Shown::Choice, [](PrinterState& s) { return NumberField(s.mediaTray1); }},
+    {IDC_TRAY2, Shown::Choice, [](PrinterState& s) { return NumberField(s.mediaTray2); }},
+    {IDC_PORT, Shown::Choice, [](PrinterState& s) { return NumberField(s.port.dwPortType); }},
+    {IDC_CARRIER, Shown::Choice, [](PrinterState& s) { return NumberField(s.ink.dwCarrierType); }},
+    {IDC_LOGICAL1, Shown::Choice, [](PrinterState& s) { return NumberField(s.ink.LogCartID1); }},
+    {IDC_SENSED1, Shown::Choice, [](PrinterState& s) { return NumberField(s.ink.PhyCartID1); }},
+    {IDC_LOGICAL2, Shown::Choice, [](PrinterState& s) { return NumberField(s.ink.LogCartID2); }},
+    {IDC_SENSED2, Shown::Choice, [](PrinterState& s) { return NumberField(s.ink.PhyCartID2); }},
+    {IDC_CHANGED1, Shown::Check, [](PrinterState& s) { return NumberField(s.ink.bCartChanged1); }},
+    {IDC_CHANGED2, Shown::Check, [](PrinterState& s) { return NumberField(s.ink.bCartChanged2); }},
+    {IDC_ALIGN1, Shown::Choice, [](PrinterState& s) { return NumberField(s.ink.bAlignCart1); }},
+    {IDC_ALIGN2, Shown::Choice, [](PrinterState& s) { return NumberField(s.ink.bAlignCart2); }},
+    {LevelEdit(0), Shown::Number, [](PrinterState& s) { return NumberField(s.ink.nBlackLevel); }},
+    {LevelEdit(1), Shown::Number, [](PrinterState& s) { return NumberField(s.ink.nColorLevel1); }},
+    {LevelEdit(2), Shown::Number, [](PrinterState& s) { return NumberField(s.ink.nColorLevel2); }},
+    {LevelEdit(3), Shown::Number, [](PrinterState& s) { return NumberField(s.ink.nColorLevel3); }},
+    {LevelEdit(4), Shown::Number, [](PrinterState& s) { return NumberField(s.ink.nPhotoLevel1); }},
+    {LevelEdit(5), Shown::Number, [](PrinterState& s) { return NumberField(s.ink.nPhotoLevel2); }},
+    {LevelEdit(6), Shown::Number, [](PrinterState& s) { return NumberField(s.ink.nPhotoLevel3); }},
+    {IDC_OTHER_SESSION, Shown::Check,
+     [](PrinterState& s) { return NumberField(s.heldByOtherSession); }},
+    {IDC_JOB_HELD, Shown::Check, [](PrinterState& s) { return NumberField(s.jobHeld); }},
+};
 
 const char* const kStatusChoices[] = {"1 ready",
                                       "2 busy",
@@ -175,7 +236,7 @@ CDialogTemplate BuildTemplate(const std::string& caption) {
     for (int level = 0; level < kLevels; ++level) {
         int x = 10 + (level % 4) * 70;
         int y = 110 + (level / 4) * 16;
-        WORD id = static_cast<WORD>(IDC_LEVEL_FIRST + level * 2);
+        WORD id = static_cast<WORD>(LevelEdit(level));
         Label(form, kLevelNames[level], x, y, 30);
         Edit(form, id, x + 30, y, 32);
         form.AddControl(UPDOWN_CLASSA, "", static_cast<WORD>(id + 1),
@@ -292,7 +353,7 @@ void ControlWindow::InitControls() {
     FillChoices(Item(IDC_TOPIC), kTopicChoices);
     ::SendMessageA(Item(IDC_TOPIC), CB_SETCURSEL, 0, 0);
     for (int level = 0; level < kLevels; ++level)
-        ::SendMessageA(Item(IDC_LEVEL_FIRST + level * 2 + 1), UDM_SETRANGE32, 0, 100);
+        ::SendMessageA(Item(LevelEdit(level) + 1), UDM_SETRANGE32, 0, 100);
 
     HWND list = Item(IDC_REQUESTS);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -354,28 +415,22 @@ void ControlWindow::SetNumberChoice(int id, long long value) {
 
 void ControlWindow::ShowPrinter() {
     m_showing = true;
-    const PrinterState& state = m_host.Printer().State();
-    const INKINFO& ink = state.ink;
-    SetNumberChoice(IDC_STATUS, state.status);
+    PrinterState& state = m_host.Printer().State();
+    for (const PrinterField& row : kPrinterFields) {
+        long long value = row.field(state).Get();
+        switch (row.shown) {
+        case Shown::Choice:
+            SetNumberChoice(row.id, value);
+            break;
+        case Shown::Number:
+            SetText(row.id, std::to_string(value));
+            break;
+        case Shown::Check:
+            ::CheckDlgButton(m_window, row.id, value ? BST_CHECKED : BST_UNCHECKED);
+            break;
+        }
+    }
     SetText(IDC_ALERT, HexBytes(state.alertBytes.data(), state.alertBytes.size(), 256));
-    SetNumberChoice(IDC_TRAY1, state.mediaTray1);
-    SetNumberChoice(IDC_TRAY2, state.mediaTray2);
-    SetNumberChoice(IDC_PORT, state.port.dwPortType);
-    SetNumberChoice(IDC_CARRIER, ink.dwCarrierType);
-    SetNumberChoice(IDC_LOGICAL1, ink.LogCartID1);
-    SetNumberChoice(IDC_SENSED1, ink.PhyCartID1);
-    SetNumberChoice(IDC_LOGICAL2, ink.LogCartID2);
-    SetNumberChoice(IDC_SENSED2, ink.PhyCartID2);
-    ::CheckDlgButton(m_window, IDC_CHANGED1, ink.bCartChanged1 ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(m_window, IDC_CHANGED2, ink.bCartChanged2 ? BST_CHECKED : BST_UNCHECKED);
-    SetNumberChoice(IDC_ALIGN1, ink.bAlignCart1);
-    SetNumberChoice(IDC_ALIGN2, ink.bAlignCart2);
-    const LONG* levels = &ink.nBlackLevel;
-    for (int level = 0; level < kLevels; ++level)
-        SetText(IDC_LEVEL_FIRST + level * 2, std::to_string(levels[level]));
-    ::CheckDlgButton(m_window, IDC_OTHER_SESSION,
-                     state.heldByOtherSession ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(m_window, IDC_JOB_HELD, state.jobHeld ? BST_CHECKED : BST_UNCHECKED);
     m_showing = false;
 
     const SimulatedPrinter& printer = m_host.Printer();
@@ -391,31 +446,14 @@ void ControlWindow::ShowPrinter() {
 void ControlWindow::ReadPrinter() {
     // Each field that reads well replaces the printer's; one being typed keeps the last good one.
     PrinterState& state = m_host.Printer().State();
-    INKINFO& ink = state.ink;
-    long long value = 0;
-    auto take = [&](int id, auto& field) {
-        if (Number(id, value))
-            field = static_cast<std::remove_reference_t<decltype(field)>>(value);
-    };
-    take(IDC_STATUS, state.status);
+    for (const PrinterField& row : kPrinterFields) {
+        long long value = 0;
+        if (row.shown == Shown::Check)
+            row.field(state).Set(::IsDlgButtonChecked(m_window, row.id) == BST_CHECKED);
+        else if (Number(row.id, value))
+            row.field(state).Set(value);
+    }
     ParseHexBytes(Text(IDC_ALERT), state.alertBytes);
-    take(IDC_TRAY1, state.mediaTray1);
-    take(IDC_TRAY2, state.mediaTray2);
-    take(IDC_PORT, state.port.dwPortType);
-    take(IDC_CARRIER, ink.dwCarrierType);
-    take(IDC_LOGICAL1, ink.LogCartID1);
-    take(IDC_SENSED1, ink.PhyCartID1);
-    take(IDC_LOGICAL2, ink.LogCartID2);
-    take(IDC_SENSED2, ink.PhyCartID2);
-    ink.bCartChanged1 = ::IsDlgButtonChecked(m_window, IDC_CHANGED1) == BST_CHECKED;
-    ink.bCartChanged2 = ::IsDlgButtonChecked(m_window, IDC_CHANGED2) == BST_CHECKED;
-    take(IDC_ALIGN1, ink.bAlignCart1);
-    take(IDC_ALIGN2, ink.bAlignCart2);
-    LONG* levels = &ink.nBlackLevel;
-    for (int level = 0; level < kLevels; ++level)
-        take(IDC_LEVEL_FIRST + level * 2, levels[level]);
-    state.heldByOtherSession = ::IsDlgButtonChecked(m_window, IDC_OTHER_SESSION) == BST_CHECKED;
-    state.jobHeld = ::IsDlgButtonChecked(m_window, IDC_JOB_HELD) == BST_CHECKED;
 }
 
 void ControlWindow::OnCommand(WORD id, WORD code) {

@@ -1,9 +1,14 @@
 #include "ModuleHost.h"
 
+#include "MessageQueue.h"
+
 #include <cstring>
 #include <utility>
 
 namespace {
+// A window that keeps posting to itself must not hold one pass of the loop for ever.
+constexpr int kMessagesPerPass = 1000;
+
 ModuleHost* g_host = nullptr;
 HWND g_dialog = nullptr;
 // The windows whose messages are being dispatched, outermost first.
@@ -264,16 +269,13 @@ int MessageLoop::Run() {
 bool MessageLoop::PumpFor(DWORD milliseconds) {
     DWORD start = ::GetTickCount();
     for (;;) {
-        MSG msg;
-        // A window that keeps posting to itself must not hold the loop here for ever.
-        for (int count = 0; count < 1000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-             ++count) {
-            if (msg.message == WM_QUIT) {
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
-                return false;
-            }
-            Dispatch(msg);
-        }
+        // The host's own dispatch takes every message, as its main loop's does.
+        CMessagePass pass = DispatchWaitingMessages(kMessagesPerPass, [](MSG* msg) -> BOOL {
+            Dispatch(*msg);
+            return TRUE;
+        });
+        if (pass.quit)
+            return false;
         DWORD elapsed = ::GetTickCount() - start;
         if (elapsed >= milliseconds)
             return true;

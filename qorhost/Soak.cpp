@@ -1,256 +1,25 @@
+// The soak's runner: chooses each operation by its weight, runs it on the module and checks the
+// host and the module's windows after it.
 #include "Soak.h"
 
-#include "Handles.h"
+#include "HostileRecords.h"
+#include "SoakWatchdog.h"
 #include "Unattended.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <atomic>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <iterator>
 #include <map>
-#include <random>
 #include <set>
-#include <thread>
 #include <vector>
 
 namespace {
-using Random = std::mt19937;
-
-// What a crash or a hang reports: the operation running and the seed to run it again.
-struct Progress {
-    std::atomic<int> index{0};
-    std::atomic<const char*> kind{"start"};
-    std::atomic<DWORD> start{0};
-    unsigned seed = 0;
-    int operations = 0;
-};
-Progress g_progress;
-
-void PrintWhere(const char* what) {
-    std::printf("soak: %s at operation %d (%s); run again with --soak %d --seed %u\n", what,
-                g_progress.index.load(), g_progress.kind.load(), g_progress.operations,
-                g_progress.seed);
-    std::fflush(stdout);
-}
-
-LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
-    char what[64];
-    std::snprintf(what, sizeof what, "crash (exception 0x%08lX)",
-                  exception && exception->ExceptionRecord
-                      ? static_cast<unsigned long>(exception->ExceptionRecord->ExceptionCode)
-                      : 0ul);
-    PrintWhere(what);
-    // The process ends with the exception's code.
-    return EXCEPTION_CONTINUE_SEARCH;
-}
-
-// Where a thread is: its call stack as module+offset, for addr2line.
-void PrintStack(HANDLE thread) {
-    if (::SuspendThread(thread) == static_cast<DWORD>(-1))
-        return;
-    CONTEXT context{};
-    context.ContextFlags = CONTEXT_FULL;
-    if (::GetThreadContext(thread, &context)) {
-        for (int frame = 0; frame < 32 && context.Rip; ++frame) {
-            HMODULE module = nullptr;
-            char name[MAX_PATH] = "?";
-            if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                     reinterpret_cast<const char*>(context.Rip), &module))
-                ::GetModuleFileNameA(module, name, sizeof name);
-            const char* file = std::strrchr(name, '\\');
-            std::printf(
-                "soak:   at %s+0x%llx\n", file ? file + 1 : name,
-                static_cast<unsigned long long>(context.Rip - reinterpret_cast<DWORD64>(module)));
-            DWORD64 base = 0;
-            PRUNTIME_FUNCTION function = ::RtlLookupFunctionEntry(context.Rip, &base, nullptr);
-            if (!function) {
-                // A leaf function: the return address is on top of the stack.
-                context.Rip = *reinterpret_cast<DWORD64*>(context.Rsp);
-                context.Rsp += 8;
-                continue;
-            }
-            void* handlerData = nullptr;
-            DWORD64 establisher = 0;
-            ::RtlVirtualUnwind(UNW_FLAG_NHANDLER, base, context.Rip, function, &context,
-                               &handlerData, &establisher, nullptr);
-        }
-    }
-    std::fflush(stdout);
-}
-
-// Ends the process when one operation takes too long: the GUI thread is stuck.
-class Watchdog {
-public:
-    explicit Watchdog(DWORD limit) : m_limit(limit) {
-        ::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentThread(), ::GetCurrentProcess(),
-                          m_guiThread.Receive(), 0, FALSE, DUPLICATE_SAME_ACCESS);
-        m_thread = std::thread([this] { Watch(); });
-    }
-    ~Watchdog() {
-        m_stop = true;
-        m_thread.join();
-    }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
-
-private:
-    void Watch() {
-        while (!m_stop) {
-            ::Sleep(100);
-            if (::GetTickCount() - g_progress.start.load() > m_limit) {
-                char what[64];
-                std::snprintf(what, sizeof what, "hang (no return within %lu s)",
-                              static_cast<unsigned long>(m_limit / 1000));
-                PrintWhere(what);
-                PrintStack(m_guiThread);
-                ::TerminateProcess(::GetCurrentProcess(), 3);
-            }
-        }
-    }
-
-    DWORD m_limit;
-    CHandle m_guiThread;
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
-};
-
-int Below(Random& random, size_t count) {
-    return count ? static_cast<int>(std::uniform_int_distribution<size_t>(0, count - 1)(random))
-                 : 0;
-}
-
-bool Chance(Random& random, int percent) {
-    return Below(random, 100) < percent;
-}
-
-template <class T> T Pick(Random& random, std::initializer_list<T> values) {
-    return values.begin()[Below(random, values.size())];
-}
-
-DWORD AnyValue(Random& random) {
-    return static_cast<DWORD>(random());
-}
-
-// Records as a strange host might hand them in: every value in range, at its edges or beyond.
-struct HostileRecords {
-    STATUSINFO status{};
-    STATUSERROR alert{};
-    std::vector<BYTE> alertBytes;
-    INKINFO ink{};
-    ALIGNINFO align{};
-    PORTINFO port{};
-};
-
-LONG HostileLevel(Random& random) {
-    switch (Below(random, 8)) {
-    case 0:
-        return Pick<LONG>(random, {INT_MIN, INT_MAX, -1, 101, 12, 13});
-    case 1:
-        return QOR_NEW_CARTRIDGE_MARKER;
-    case 2:
-        return static_cast<LONG>(AnyValue(random));
-    default:
-        return Below(random, 101);
-    }
-}
-
-DWORD HostileCartridge(Random& random) {
-    if (Chance(random, 15))
-        return Pick<DWORD>(random, {AnyValue(random), 0xFFFFFFFFu, 17, 200, 1000});
-    return Pick<DWORD>(random,
-                       {0, 16, 32, 48, 53, 63, 64, 80, 85, 95, 96, 112, 127, 128, 143, 999});
-}
-
-DWORD HostileSmall(Random& random, DWORD top) {
-    return Chance(random, 10) ? Pick<DWORD>(random, {AnyValue(random), 0xFFFFFFFFu, top + 1})
-                              : static_cast<DWORD>(Below(random, top + 1));
-}
-
-void MakeInk(Random& random, INKINFO& ink) {
-    ink.dwCarrierType =
-        Chance(random, 85) ? Pick<DWORD>(random, {1, 2, 3}) : HostileSmall(random, 4);
-    LONG* levels = &ink.nBlackLevel;
-    for (int index = 0; index < 7; ++index)
-        levels[index] = HostileLevel(random);
-    ink.dwReserved8 = AnyValue(random);
-    ink.dwReserved21 = AnyValue(random);
-    ink.bCartChanged1 = HostileSmall(random, 1);
-    ink.bCartChanged2 = HostileSmall(random, 1);
-    ink.LogCartID1 = HostileCartridge(random);
-    ink.LogCartID2 = HostileCartridge(random);
-    ink.PhyCartID1 = Chance(random, 50) ? ink.LogCartID1 : HostileCartridge(random);
-    ink.PhyCartID2 = Chance(random, 50) ? ink.LogCartID2 : HostileCartridge(random);
-    ink.dwCarried17 = AnyValue(random);
-    ink.bAlignCart1 = HostileSmall(random, 2);
-    ink.bAlignCart2 = HostileSmall(random, 2);
-}
-
-void MakeAlert(Random& random, std::vector<BYTE>& bytes) {
-    bytes.resize(Below(random, 65));
-    for (BYTE& byte : bytes)
-        byte = static_cast<BYTE>(random());
-}
-
-void MakeHostile(Random& random, HostileRecords& records) {
-    STATUSINFO& status = records.status;
-    status = STATUSINFO{};
-    status.dwStatus = HostileSmall(random, 11);
-    status.dwMediaTray1 = Chance(random, 80) ? Below(random, 6) : HostileSmall(random, 255);
-    status.dwMediaTray2 = Chance(random, 80) ? Below(random, 6) : HostileSmall(random, 255);
-    if (!Chance(random, 10)) {
-        MakeInk(random, records.ink);
-        status.lpInk = &records.ink;
-    }
-    if (!Chance(random, 10)) {
-        for (DWORD& value : records.align.dwValue)
-            value = HostileSmall(random, 30);
-        status.lpHeadAlign = &records.align;
-    }
-    if (!Chance(random, 10)) {
-        MakeAlert(random, records.alertBytes);
-        records.alert.lpAlertStatusBytes =
-            records.alertBytes.empty() ? nullptr : records.alertBytes.data();
-        records.alert.dwAlertStatusLength = static_cast<DWORD>(records.alertBytes.size());
-        // No bytes, yet a length: the module must not read through the null pointer.
-        if (Chance(random, 15)) {
-            records.alert.lpAlertStatusBytes = nullptr;
-            records.alert.dwAlertStatusLength = Pick<DWORD>(random, {1, 14, 64, 0xFFFFFFFFu});
-        }
-        status.lpStatusError = &records.alert;
-    }
-    records.port.dwPortType = HostileSmall(random, 11);
-    records.port.dwPortValue1 = AnyValue(random);
-    records.port.dwPortValue2 = AnyValue(random);
-}
-
-int HostileTopic(Random& random) {
-    switch (Below(random, 10)) {
-    case 0:
-    case 1:
-    case 2:
-        return Pick(random,
-                    {0,   100, 101, 102, 103, 104, 105, 106, 107, 108, 201, 203, 206, 214, 216,
-                     218, 222, 223, 224, 225, 301, 302, 303, 304, 305, 306, 308, 313, 314, 400,
-                     401, 402, 404, 405, 406, 409, 410, 411, 412, 500, 600, 700, 701, 900});
-    case 3:
-    case 4:
-    case 5:
-        return Below(random, 1001);
-    case 6:
-        return -Below(random, 1001);
-    case 7:
-        return Pick(random, {INT_MIN, INT_MAX, INT_MIN + 1, INT_MAX - 1, -1});
-    default:
-        return 100 + Below(random, 6);
-    }
-}
+using namespace soak;
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM list) {
     // Input reaches only what is shown: a hidden page's controls get no keys or clicks.
@@ -727,18 +496,12 @@ int SoakRun::Run() {
     if (!m_unattended.HandlerSet())
         std::printf("soak: the utility library offers no user-interface handler\n");
     m_unattended.SetDelay(300);
-    g_progress.seed = m_settings.seed;
-    g_progress.operations = m_settings.operations;
-    g_progress.start = ::GetTickCount();
-    LPTOP_LEVEL_EXCEPTION_FILTER previous = ::SetUnhandledExceptionFilter(ReportCrash);
     {
-        Watchdog watchdog(m_settings.hangMilliseconds);
+        SoakWatchdog watchdog(m_settings.seed, m_settings.operations, m_settings.hangMilliseconds);
         for (m_index = 0; m_index < m_settings.operations; ++m_index) {
             const Operation& operation = Choose();
             m_kind = operation.name;
-            g_progress.index = m_index;
-            g_progress.kind = operation.name;
-            g_progress.start = ::GetTickCount();
+            watchdog.Begin(m_index, operation.name);
             ++m_counts[operation.name];
             Note("begins");
             try {
@@ -756,14 +519,12 @@ int SoakRun::Run() {
             }
         }
         m_kind = "end";
-        g_progress.kind = "end";
-        g_progress.start = ::GetTickCount();
+        watchdog.End();
         if (m_host.IsOpen())
             m_host.TerminateNow();
         MessageLoop::PumpFor(0);
         Check();
     }
-    ::SetUnhandledExceptionFilter(previous);
 
     std::printf("soak: profile %s, seed %u: %d module lifetimes, %d requests, %d message boxes, "
                 "%d help topics (%d in the viewer), %d shell openings, %d modal windows "

@@ -6,6 +6,7 @@
 #include "CSpy.h"
 #include "FileFind.h"
 #include "Handles.h"
+#include "MessageQueue.h"
 #include "NvoIniFile.h"
 #include "QORTabDlg.h"
 
@@ -83,18 +84,10 @@ CString FindSoundFile() {
 // windows first as the host's loop does. A quit message is kept for the caller to post again
 // once the wait is over, so that the host's loop still ends.
 void DispatchPendingMessages(bool& quit, WPARAM& quitCode) {
-    MSG msg;
-    for (int count = 0; count < kMessagesPerSlice && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-         ++count) {
-        if (msg.message == WM_QUIT) {
-            quit = true;
-            quitCode = msg.wParam;
-            continue;
-        }
-        if (!CWnd::WalkPreTranslateTree(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+    CMessagePass pass = DispatchWaitingMessages(kMessagesPerSlice, nullptr, QuitMessage::Hold);
+    if (pass.quit) {
+        quit = true;
+        quitCode = pass.quitCode;
     }
 }
 } // namespace

@@ -1,12 +1,11 @@
-// Model options, ink records and log comparison for the carrier and cartridge change tests.
+// Model options and ink records for the carrier and cartridge change tests; their log lines are
+// compared with SameLines (TestLog.h).
 #pragma once
 
+#include "TestEnvironment.h"
 #include "qor.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
-#include <vector>
 
 namespace carriertest {
 
@@ -19,21 +18,16 @@ constexpr DWORD kPhoto = QOR_CART_PHOTO;
 constexpr DWORD kAltColour = QOR_CART_ALT_COLOR;
 constexpr DWORD kUnidentified = QOR_CART_UNIDENTIFIED;
 
-// The options of a test model in a file of its own, named by VQTR_OPTIONS while the object lives
-// (or until another one is used). A null value leaves the option out of the file.
+// The options of a test model in a file of its own, named by VQTR_OPTIONS while the object lives.
+// A null value leaves the option out of the file.
 class ModelOptions {
 public:
     ModelOptions(const char* printStyle, const char* printHeadFormat);
-    ~ModelOptions();
-    ModelOptions(const ModelOptions&) = delete;
-    ModelOptions& operator=(const ModelOptions&) = delete;
 
-    // Makes this file the one in force.
-    void Use() const;
     std::string Describe() const;
 
 private:
-    std::string m_path;
+    testing_support::ScopedOptionsFile m_file;
     std::string m_description;
 };
 
@@ -42,9 +36,5 @@ private:
 INKINFO DualInk(DWORD left, DWORD right);
 // The same for a one-position carrier; the position 2 fields hold ids that must not matter.
 INKINFO SingleInk(DWORD id);
-
-// Whole sequences of log lines, with a readable listing of both when they differ.
-::testing::AssertionResult SameLines(const std::vector<std::string>& actual,
-                                     const std::vector<std::string>& expected);
 
 } // namespace carriertest

@@ -7,7 +7,6 @@
 #include <vector>
 
 using testing_support::CDialogCreationHook;
-using testing_support::PumpMessages;
 
 namespace {
 constexpr WORD kEditId = 100;

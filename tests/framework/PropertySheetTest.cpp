@@ -8,7 +8,6 @@
 #include <vector>
 
 using testing_support::CDialogCreationHook;
-using testing_support::PumpMessages;
 
 namespace {
 constexpr WORD kFirstEdit = 200;
@@ -246,7 +245,7 @@ TEST(WizardInput, ButtonsKeysAndCloseBoxAct) {
                                                 : wizard.GetSafeHwnd();
         ASSERT_NE(target, nullptr) << c.name;
         ::PostMessageA(target, c.message, c.message == BM_CLICK ? 0 : c.wParam, 0);
-        PumpMessages();
+        DispatchWaitingMessages();
         EXPECT_EQ(wizard.IsWindow() ? wizard.GetActiveIndex() : -1, c.expectedPage) << c.name;
     }
 }
@@ -261,7 +260,7 @@ TEST(WizardInput, TabMovesThroughThePageThenToTheButtons) {
                                         wizard.GetDlgItem(IDCANCEL), page.GetDlgItem(kFirstEdit)};
     for (HWND next : expected) {
         ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-        PumpMessages();
+        DispatchWaitingMessages();
         EXPECT_EQ(::GetFocus(), next) << "control " << ::GetDlgCtrlID(next);
     }
 }
@@ -317,7 +316,7 @@ TEST(ChildSheet, HostsPagesInsideAParentWindow) {
     // Tab runs from the host through the sheet's page.
     ::SetFocus(sheet.Page(2).GetDlgItem(kFirstEdit));
     ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_EQ(::GetFocus(), sheet.Page(2).GetDlgItem(kSecondEdit).GetSafeHwnd());
 }
 

@@ -1,25 +1,15 @@
-// Driving windows in tests: run the queued messages through the framework's keyboard filter, and
-// act on dialogs as they are created (for modal loops).
+// Driving windows in tests: run the queued messages through the framework's keyboard filter
+// (DispatchWaitingMessages), and act on dialogs as they are created (for modal loops).
 #pragma once
 
 #include "DialogHook.h"
+#include "MessageQueue.h"
 #include "Wnd.h"
 
 #include <functional>
 #include <windows.h>
 
 namespace testing_support {
-
-// Dispatches every queued message as a host loop does, with PreTranslateMessage first.
-inline void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!CWnd::WalkPreTranslateTree(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
 
 // Acts on each top-level dialog of this thread as it is created.
 class CDialogCreationHook : public CDialogHook {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "../main/MainWindowFixture.h"
+#include "TestEnvironment.h"
 #include "main/PrinterHelpers.h"
 
 #include <windows.h>
@@ -75,21 +76,6 @@ inline std::string MachineValue(const std::string& keyPath, const char* name) {
 inline std::string PrinterKey(const std::string& printer) {
     return "SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\" + printer;
 }
-
-// A file for one test, deleted afterwards.
-class ScopedFile {
-public:
-    ScopedFile(std::string path, const std::string& contents) : m_path(std::move(path)) {
-        std::ofstream(m_path, std::ios::binary) << contents;
-    }
-    ~ScopedFile() { ::DeleteFileA(m_path.c_str()); }
-    ScopedFile(const ScopedFile&) = delete;
-    ScopedFile& operator=(const ScopedFile&) = delete;
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 inline std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

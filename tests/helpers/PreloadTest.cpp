@@ -1,30 +1,8 @@
 // The preload file: an ini file in the system folder, named by an option of the model.
 #include "HelpersSupport.h"
 
-namespace {
-// The options of a test: the default model's file is left alone; this one names the preload
-// file, or names none.
-class ScopedOptions {
-public:
-    explicit ScopedOptions(const std::string& lines)
-        : m_file(TempFolder() + "vqtr_preload_options.ini", "[Options]\n" + lines) {
-        char previous[MAX_PATH] = {};
-        m_hadPrevious = ::GetEnvironmentVariableA("VQTR_OPTIONS", previous, MAX_PATH) > 0;
-        m_previous = previous;
-        ::SetEnvironmentVariableA("VQTR_OPTIONS", m_file.Path().c_str());
-    }
-    ~ScopedOptions() {
-        ::SetEnvironmentVariableA("VQTR_OPTIONS", m_hadPrevious ? m_previous.c_str() : nullptr);
-    }
-    ScopedOptions(const ScopedOptions&) = delete;
-    ScopedOptions& operator=(const ScopedOptions&) = delete;
-
-private:
-    ScopedFile m_file;
-    bool m_hadPrevious = false;
-    std::string m_previous;
-};
-} // namespace
+using testing_support::ScopedOptionsFile;
+using testing_support::TempFile;
 
 class PreloadTest : public MainWindowTest {
 protected:
@@ -32,10 +10,11 @@ protected:
 };
 
 TEST_F(PreloadTest, ValuesAreReadBySectionAndKeyFromTheNamedFileInTheSystemFolder) {
-    ScopedOptions options("IDO_PLC_FILENAME=vqtr_test_preload.ini\n");
-    ScopedFile preload(SystemFolder() + "\\vqtr_test_preload.ini",
-                       "[PostInstall]\nEmpty=\nDefault=Default\nYes=1\nNo=0\n"
-                       "[Other]\nYes=other section\n");
+    // The default model's file is left alone: this one names the preload file.
+    ScopedOptionsFile options({"IDO_PLC_FILENAME=vqtr_test_preload.ini"});
+    TempFile preload(SystemFolder() + "\\vqtr_test_preload.ini",
+                     "[PostInstall]\nEmpty=\nDefault=Default\nYes=1\nNo=0\n"
+                     "[Other]\nYes=other section\n");
     struct Case {
         const char* key;
         const char* section;
@@ -52,11 +31,11 @@ TEST_F(PreloadTest, ValuesAreReadBySectionAndKeyFromTheNamedFileInTheSystemFolde
 }
 
 TEST_F(PreloadTest, AMissingFileOrNoFileNameReadsAsEmpty) {
-    const char* const optionLines[] = {"IDO_PLC_FILENAME=vqtr_no_such_preload.ini\n",
-                                       "IDO_PLC_FILENAME=\n", "IDO_OTHER=1\n"};
-    for (const char* lines : optionLines) {
-        SCOPED_TRACE(lines);
-        ScopedOptions options(lines);
+    const char* const optionLines[] = {"IDO_PLC_FILENAME=vqtr_no_such_preload.ini",
+                                       "IDO_PLC_FILENAME=", "IDO_OTHER=1"};
+    for (const char* line : optionLines) {
+        SCOPED_TRACE(line);
+        ScopedOptionsFile options({line});
         EXPECT_EQ(std::string(main.ReadPreloadValue("Yes", "PostInstall")), "");
     }
 }

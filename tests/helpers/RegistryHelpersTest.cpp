@@ -189,7 +189,7 @@ TEST_F(RegistryHelpersTest, TheCartridgeChangeSoundPlaysFromTheMediaFolderWhenSo
     wave += "data";
     put32(static_cast<DWORD>(samples.size()));
     wave += samples;
-    ScopedFile sound(path, wave);
+    testing_support::TempFile sound(path, wave);
 
     size_t before = log.Lines().size();
     main.m_bSoundOn = 0;

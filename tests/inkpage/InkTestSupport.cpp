@@ -2,30 +2,6 @@
 
 #include "resource.h"
 
-#include <fstream>
-
-TestOptions::TestOptions(const std::vector<std::pair<std::string, std::string>>& options) {
-    char folder[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    char file[MAX_PATH];
-    ::GetTempFileNameA(folder, "opt", 0, file);
-    m_path = file;
-    char previous[MAX_PATH] = {};
-    if (::GetEnvironmentVariableA("VQTR_OPTIONS", previous, MAX_PATH) > 0)
-        m_previous = previous;
-    std::ofstream out(m_path);
-    out << "[Options]\n";
-    for (const auto& [key, value] : options)
-        out << key << "=" << value << "\n";
-    out.close();
-    ::SetEnvironmentVariableA("VQTR_OPTIONS", m_path.c_str());
-}
-
-TestOptions::~TestOptions() {
-    ::SetEnvironmentVariableA("VQTR_OPTIONS", m_previous.empty() ? nullptr : m_previous.c_str());
-    ::DeleteFileA(m_path.c_str());
-}
-
 AlertDriver::AlertDriver(bool pressHelp) : m_pressHelp(pressHelp) {
     Current() = this;
     m_hook = ::SetWindowsHookExA(WH_CBT, &HookProc, nullptr, ::GetCurrentThreadId());

@@ -2,24 +2,29 @@
 // answers the printer-ready alert when it appears in a modal loop.
 #pragma once
 
+#include "TestEnvironment.h"
+
 #include <windows.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
-// The options of a test model in a file of its own, named by VQTR_OPTIONS while the object lives;
-// the options in force before come back after it.
-class TestOptions {
+// The options of a test model, given as keys and values, in a file of its own named by
+// VQTR_OPTIONS while the object lives; the options in force before come back after it.
+class TestOptions : public testing_support::ScopedOptionsFile {
 public:
-    explicit TestOptions(const std::vector<std::pair<std::string, std::string>>& options);
-    ~TestOptions();
-    TestOptions(const TestOptions&) = delete;
-    TestOptions& operator=(const TestOptions&) = delete;
+    explicit TestOptions(const std::vector<std::pair<std::string, std::string>>& options)
+        : ScopedOptionsFile(Lines(options)) {}
 
 private:
-    std::string m_path;
-    std::string m_previous;
+    static std::vector<std::string>
+    Lines(const std::vector<std::pair<std::string, std::string>>& options) {
+        std::vector<std::string> lines;
+        for (const auto& [key, value] : options)
+            lines.push_back(key + "=" + value);
+        return lines;
+    }
 };
 
 // While it lives, every printer-ready alert that appears is read (caption and message), has its

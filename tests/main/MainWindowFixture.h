@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FakeHost.h"
+#include "MessageQueue.h"
 #include "Operations.h"
 #include "TestLog.h"
 #include "host/Entry.h"
@@ -53,15 +54,7 @@ protected:
                        reinterpret_cast<LPARAM>(button));
     }
     // Runs what is waiting in the thread's queue, as the host's loop would.
-    static void Pump() {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!EntryFilterDllMsg(&msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-        }
-    }
+    static void Pump() { DispatchWaitingMessages(kAllWaitingMessages, &EntryFilterDllMsg); }
 
     static std::vector<UiCall>& Calls() {
         static std::vector<UiCall> calls;

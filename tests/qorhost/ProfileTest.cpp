@@ -1,13 +1,13 @@
 // The printer profiles shipped beside the host: each an options file for the utility library and
 // the printer's starting state.
 #include "Profile.h"
+#include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -70,21 +70,12 @@ TEST(Profiles, AMissingProfileIsRefusedWithWhereItWasLookedFor) {
 }
 
 TEST(Profiles, PrinterValuesMayBeNegativeHexadecimalOrLeftOut) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    std::string path = std::string(folder) + "qorhost-profile-test.ini";
-    {
-        FILE* file = std::fopen(path.c_str(), "w");
-        ASSERT_NE(file, nullptr);
-        std::fputs("[Printer]\nName=Test Printer\nBlack=-7\nLogicalCartridge1=0x70\n"
-                   "AlertBytes=0a 0B\nAlignValues=1 2 3\nOtherSessionJob=1\nCyan=lots\n",
-                   file);
-        std::fclose(file);
-    }
+    testing_support::TempFile file(".ini");
+    file.Write("[Printer]\nName=Test Printer\nBlack=-7\nLogicalCartridge1=0x70\n"
+               "AlertBytes=0a 0B\nAlignValues=1 2 3\nOtherSessionJob=1\nCyan=lots\n");
     Profile profile;
     std::string error;
-    ASSERT_TRUE(LoadProfile(path, profile, error)) << error;
-    ::DeleteFileA(path.c_str());
+    ASSERT_TRUE(LoadProfile(file.Path(), profile, error)) << error;
     const PrinterState defaults = DefaultPrinterState();
     EXPECT_EQ(profile.printerName, "Test Printer");
     EXPECT_EQ(profile.state.ink.nBlackLevel, -7);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DialogHook.h"
+#include "TestEnvironment.h"
 
 #include "Operations.h"
 
@@ -11,8 +12,8 @@
 #include <Dialog.h>
 #include <DialogTemplate.h>
 #include <Gdi.h>
+#include <MessageQueue.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 #include <utility>
@@ -36,16 +37,6 @@ enum ControlId : UINT {
     kTank2Id = 108,
     kMissingId = 999
 };
-
-inline void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!CWnd::WalkPreTranslateTree(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
 
 inline CDialogTemplate MakeTemplate() {
     CDialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU, RECT{0, 0, 240, 150}, "Controls");
@@ -76,7 +67,7 @@ public:
         SetWindowPos(nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ShowWindow(SW_SHOWNORMAL);
         UpdateWindow();
-        PumpMessages();
+        DispatchWaitingMessages();
         return true;
     }
 
@@ -130,7 +121,7 @@ private:
 // What the screen shows at a point of a window's client area (copied from the screen, which
 // includes the child windows, as a screenshot does).
 inline COLORREF ScreenPixel(HWND window, int x, int y) {
-    PumpMessages();
+    DispatchWaitingMessages();
     POINT point{x, y};
     ::ClientToScreen(window, &point);
     HDC screen = ::GetDC(nullptr);
@@ -140,48 +131,8 @@ inline COLORREF ScreenPixel(HWND window, int x, int y) {
     return copy.GetPixel(0, 0);
 }
 
-// Sets an environment variable for the length of a scope.
-class CScopedEnvironment {
-public:
-    CScopedEnvironment(const char* name, const char* value) : m_name(name) {
-        ::SetEnvironmentVariableA(name, value);
-    }
-    ~CScopedEnvironment() { ::SetEnvironmentVariableA(m_name.c_str(), nullptr); }
-    CScopedEnvironment(const CScopedEnvironment&) = delete;
-    CScopedEnvironment& operator=(const CScopedEnvironment&) = delete;
-
-private:
-    std::string m_name;
-};
-
-// An options file of the test's own, named by VQTR_OPTIONS while it lives.
-class CTestOptions {
-public:
-    explicit CTestOptions(const std::vector<std::string>& lines) : m_path(TempPath()) {
-        std::ofstream out(m_path);
-        out << "[Options]\n";
-        for (const std::string& line : lines)
-            out << line << "\n";
-        out.close();
-        ::SetEnvironmentVariableA("VQTR_OPTIONS", m_path.c_str());
-    }
-    ~CTestOptions() {
-        ::SetEnvironmentVariableA("VQTR_OPTIONS", nullptr);
-        ::DeleteFileA(m_path.c_str());
-    }
-    CTestOptions(const CTestOptions&) = delete;
-    CTestOptions& operator=(const CTestOptions&) = delete;
-
-private:
-    static std::string TempPath() {
-        char folder[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, folder);
-        char file[MAX_PATH];
-        ::GetTempFileNameA(folder, "opt", 0, file);
-        return file;
-    }
-    std::string m_path;
-};
+using testing_support::ScopedEnvironment;
+using testing_support::ScopedOptionsFile;
 
 // Records what would have been put in front of the user.
 struct UiCall {

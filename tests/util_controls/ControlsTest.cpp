@@ -46,7 +46,7 @@ TEST_F(ControlsTest, BitmapButtonClicksOnSpaceAndStaysOwnerDrawn) {
     button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_TRUE(button.GetState().pressed);
     button.SendMessage(WM_KEYUP, VK_SPACE, 0xC0000001);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_FALSE(button.GetState().pressed);
     EXPECT_EQ(dialog.commands, (std::vector<std::pair<UINT, UINT>>{{kButtonId, BN_CLICKED}}));
 
@@ -90,7 +90,7 @@ TEST_F(ControlsTest, BitmapButtonWithMissingPicturesStillWorks) {
     CCanvas canvas(ClientRect().right, ClientRect().bottom);
     button.Draw(canvas.Get());
     button.SendMessage(BM_CLICK);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_EQ(dialog.commands.size(), 1u);
 
     CGUIButton unbound;
@@ -129,7 +129,7 @@ TEST_F(ControlsTest, NavigationButtonLowersAndShowsItsLabelBesideIt) {
     EXPECT_FALSE(nav.IsToolTipShown());
 
     nav.ShowToolTip(TRUE);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_TRUE(nav.IsToolTipShown());
     ASSERT_NE(nav.GetToolTipWindow(), nullptr);
     EXPECT_TRUE(::IsWindowVisible(nav.GetToolTipWindow()));
@@ -163,7 +163,7 @@ TEST_F(ControlsTest, NavigationButtonLowersAndShowsItsLabelBesideIt) {
     // The window moves: the label follows with the new offset.
     dialog.SetWindowPos(nullptr, 90, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     nav.RepositionToolTip(95, 10);
-    PumpMessages();
+    DispatchWaitingMessages();
     button = nav.GetWindowRect();
     EXPECT_EQ(tipOrigin().x, button.left + 95);
     EXPECT_EQ(tipOrigin().y, button.top + 10);
@@ -178,7 +178,7 @@ TEST_F(ControlsTest, NavigationButtonLowersAndShowsItsLabelBesideIt) {
     EXPECT_GT(after.right - after.left, before.right - before.left);
 
     nav.ShowToolTip(FALSE);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_FALSE(nav.IsToolTipShown());
     EXPECT_FALSE(::IsWindowVisible(nav.GetToolTipWindow()));
 }
@@ -193,7 +193,7 @@ TEST_F(ControlsTest, OwnButtonClicksAndDraws) {
     EXPECT_EQ(canvas.Pixel(rect.left, rect.top), kRed);
     EXPECT_EQ(canvas.Pixel(rect.left + 2, rect.top + 2), kYellow);
     own.SendMessage(BM_CLICK);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_EQ(dialog.commands, (std::vector<std::pair<UINT, UINT>>{{kOwnButtonId, BN_CLICKED}}));
 }
 
@@ -328,7 +328,7 @@ TEST_F(ControlsTest, LinkPostsItsCommandUnlessDisabled) {
 
     link.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, inside);
     link.SendMessage(WM_LBUTTONUP, 0, inside);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_EQ(dialog.commands, (std::vector<std::pair<UINT, UINT>>{{kLinkId, BN_CLICKED}}));
 
     // Released outside: no click.
@@ -336,11 +336,11 @@ TEST_F(ControlsTest, LinkPostsItsCommandUnlessDisabled) {
     link.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, inside);
     link.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.right + 5, 2));
     link.SendMessage(WM_KEYDOWN, VK_F1, 0);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_TRUE(dialog.commands.empty());
 
     link.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_EQ(dialog.commands.size(), 1u);
 
     dialog.commands.clear();
@@ -349,11 +349,11 @@ TEST_F(ControlsTest, LinkPostsItsCommandUnlessDisabled) {
     link.SendMessage(WM_LBUTTONUP, 0, inside);
     link.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_FALSE(link.Click());
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_TRUE(dialog.commands.empty());
     link.SetDisabledStyle(FALSE);
     EXPECT_TRUE(link.Click());
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_EQ(dialog.commands.size(), 1u);
 }
 
@@ -389,10 +389,10 @@ TEST_F(ControlsTest, LinkShowsItsPictureForEachState) {
 }
 
 TEST(UrlLink, OpensTheAddressBuiltFromTheOption) {
-    CTestOptions options(
+    ScopedOptionsFile options(
         {"IDO_HOMEPAGE_SUBURL=printers/q710/index.html", "IDO_SUPPLIES_SUBURL=/supplies/order.html",
          "IDO_ABSOLUTE_SUBURL=https://other.example/page?x=1", "IDO_EMPTY_SUBURL=   "});
-    CScopedEnvironment locale("VQTR_LOCALE", "00000407");
+    ScopedEnvironment locale("VQTR_LOCALE", "00000407");
     CUiRecorder recorder;
     INKINFO dual{};
     dual.dwCarrierType = QOR_CARRIER_DUAL;
@@ -440,8 +440,8 @@ TEST(UrlLink, OpensTheAddressBuiltFromTheOption) {
 }
 
 TEST(UrlLink, WebBaseComesFromItsOptionAndReorderUsesTheSuppliesPage) {
-    CTestOptions options({"IDO_WEB_BASE_URL=http://intranet.example/printers//",
-                          "IDO_SUPPLIES_SUBURL=supplies.html"});
+    ScopedOptionsFile options({"IDO_WEB_BASE_URL=http://intranet.example/printers//",
+                               "IDO_SUPPLIES_SUBURL=supplies.html"});
     CUiRecorder recorder;
     CGUIUrlLink link;
     EXPECT_TRUE(link.FollowLink("IDO_SUPPLIES_SUBURL", FALSE));
@@ -616,7 +616,7 @@ TEST(MemDC, DrawsInTheTargetsCoordinatesAndCopiesOnlyItsArea) {
 }
 
 TEST(UrlLink, OnlyWebAndMailAddressesWithinTheirLengthGoToTheShell) {
-    CTestOptions options({"IDO_PROGRAM_SUBURL=file:///C:/windows/system32/calc.exe"});
+    ScopedOptionsFile options({"IDO_PROGRAM_SUBURL=file:///C:/windows/system32/calc.exe"});
     CUiRecorder recorder;
     const std::string longest =
         "https://a.example/" + std::string(CGUIUrlLink::kMaxAddress - 18, 'x');

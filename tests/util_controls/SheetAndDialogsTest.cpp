@@ -46,7 +46,7 @@ TEST(WizardSheet, ShowsPagesByNumber) {
     EXPECT_TRUE(sheet.ShowPageNumber(1)); // before the window: the first page shown
     EXPECT_FALSE(sheet.ShowPageNumber(3));
     ASSERT_TRUE(sheet.Create());
-    PumpMessages();
+    DispatchWaitingMessages();
     EXPECT_EQ(sheet.GetCurrentPage(), 1);
     EXPECT_TRUE(sheet.pages[1]->IsWindowVisible());
 

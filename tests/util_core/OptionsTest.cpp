@@ -136,16 +136,16 @@ TEST_F(ProductOptions, FollowsTheVariableToAnotherFileAndBack) {
 }
 
 TEST_F(ProductOptions, ReadsTheFileAgainWhenItsTimeStampChanges) {
-    m_file.SetWriteTime(0);
+    utiltest::SetWriteTime(m_file, 0);
     EXPECT_TRUE(m_product.CompareSetting("IDO_ONE", 1));
     // Same size, other content: only the time stamp tells.
     std::string changed = kOptions;
     changed.replace(changed.find("IDO_ONE=1"), 9, "IDO_ONE=7");
     m_file.Write(changed);
-    m_file.SetWriteTime(60);
+    utiltest::SetWriteTime(m_file, 60);
     EXPECT_TRUE(m_product.CompareSetting("IDO_ONE", 7));
     m_file.Write("[Options]\nIDO_ONE=8\n");
-    m_file.SetWriteTime(120);
+    utiltest::SetWriteTime(m_file, 120);
     EXPECT_TRUE(m_product.CompareSetting("IDO_ONE", 8));
     CString value;
     EXPECT_FALSE(m_product.GetSetting("IDO_TEXT", value));

@@ -7,6 +7,8 @@
 constexpr unsigned kHelpTopicGeneral = 219;
 constexpr unsigned kHelpTopicNetwork = 984;
 constexpr unsigned kHelpTopicTestPage = 998;
+// Fitting and checking print cartridges: the cartridge wizard's pages.
+constexpr unsigned kHelpTopicCartridges = 254;
 
 // The help of each page of the main window, by page index.
 constexpr unsigned kPageHelpTopics[kPageCount] = {200, 201, 211, 218, 220, 221};

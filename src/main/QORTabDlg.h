@@ -9,6 +9,7 @@
 #include "Registry.h"
 #include "WindowSlots.h"
 #include "qor.h"
+#include "Topics.h"
 #include "status/StatusRecords.h"
 
 #include <array>
@@ -38,6 +39,13 @@ public:
     // The cartridge change path over the window's ink record: decides the new-cartridge,
     // verification and alignment prompts and rewrites the cartridge ids.
     void CartChangePathDetermination();
+    // The cartridge verification wizard in a mode (its slot's window id 3): modeless, FALSE when
+    // one is open already or it cannot be made; or modal, followed by the shutdown check (the
+    // caller must not touch this object afterwards). The modal run's result, -1 when refused.
+    BOOL OpenCartVerificationSheet(int mode);
+    INT_PTR RunCartVerificationSheet(int mode);
+    // A first-run topic that opens the cartridge wizard; the export's result.
+    int RunCartridgeTopic(CartridgeTopic run);
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();

@@ -46,6 +46,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return OpenMainWindow(kHomePage, 0);
     case FirstRunAction::FeatureList:
         return OpenMainWindow(kPrinterFeaturesPage, step.value);
+    case FirstRunAction::CartridgeWizard:
+        return RunCartridgeTopic(static_cast<CartridgeTopic>(step.value));
     case FirstRunAction::Page:
         break;
     }

@@ -19,7 +19,11 @@ constexpr FirstRun HelpAndClose(unsigned helpTopic) {
 constexpr FirstRun Shutdown(int result) {
     return {FirstRunAction::Shutdown, result};
 }
+constexpr FirstRun CartridgeWizard(CartridgeTopic run) {
+    return {FirstRunAction::CartridgeWizard, static_cast<int>(run)};
+}
 constexpr FirstRun kOpenHome = Open(kHomePage);
+constexpr FirstRun kFitCartridges = CartridgeWizard(CartridgeTopic::FitCartridges);
 constexpr FirstRun kSuppliesWebThenHome{FirstRunAction::SuppliesWeb, 0};
 constexpr FirstRun kCallbackOnly{FirstRunAction::CallbackOnly, 1};
 
@@ -52,11 +56,15 @@ constexpr TopicRow kTopics[] = {
     {201, 202, HelpAndClose(kHelpTopicGeneral), Help(kHelpTopicGeneral)},
     {203, 203, kOpenHome, kShowInkPage},
     {204, 204, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
-    {205, 206, kOpenHome, kShowInkPage},
+    {205, 205, kOpenHome, kShowInkPage},
+    {206, 206, kFitCartridges, kShowInkPage},
     {207, 207, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
-    {208, 209, kOpenHome, kShowInkPage},
+    {208, 208, kOpenHome, kShowInkPage},
+    {209, 209, kFitCartridges, kShowInkPage},
     {210, 210, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
-    {211, 213, kOpenHome, kShowInkPage},
+    {211, 211, kOpenHome, kShowInkPage},
+    {212, 212, kFitCartridges, kShowInkPage},
+    {213, 213, kOpenHome, kShowInkPage},
     {214, 214, Shutdown(1), kNothing},
     {215, 217, kOpenHome, kShowInkPage},
     {218, 218, HelpAndClose(kHelpTopicNetwork), HelpThenShutdown(kHelpTopicNetwork)},

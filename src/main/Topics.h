@@ -17,12 +17,20 @@ constexpr int kTopicNetworkHelp = 218;
 
 // What a topic does when it opens the module.
 enum class FirstRunAction {
-    Page,         // the main window on page `value`
-    FeatureList,  // the main window on Printer Features with how-to list `value` opened
-    Help,         // the help file at topic `value`, then the module closes; result 0
-    SuppliesWeb,  // the supplies web page, then the main window on Home
-    Shutdown,     // only the shutdown check; the export's result is `value`
-    CallbackOnly, // only the host's callback is kept, then the shutdown check; result 1
+    Page,            // the main window on page `value`
+    FeatureList,     // the main window on Printer Features with how-to list `value` opened
+    Help,            // the help file at topic `value`, then the module closes; result 0
+    SuppliesWeb,     // the supplies web page, then the main window on Home
+    Shutdown,        // only the shutdown check; the export's result is `value`
+    CallbackOnly,    // only the host's callback is kept, then the shutdown check; result 1
+    CartridgeWizard, // the cartridge wizard as CartridgeTopic `value` runs it
+};
+
+// How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
+enum class CartridgeTopic {
+    // Fit cartridges (206, 209, 212): the session opens and the wizard shows its verification
+    // page, modeless; result 0 when it is open already. Ink-tank printers get the main window.
+    FitCartridges,
 };
 
 // What a topic does in the open main window.

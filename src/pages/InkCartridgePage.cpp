@@ -220,9 +220,11 @@ void CQORInkCartridgePage::LaunchWizard(WindowId slot) {
     spy.OutputData(static_cast<int>(slot));
     if (!MayLaunchWizard(slot))
         return;
-    if (slot == kCartVerificationSheet)
-        g_pQORTabDlg->CartChangePathDetermination();
     spy.OutputData("CQORInkCartridgePage::LaunchWizard() the wizard may start");
+    if (slot == kCartVerificationSheet) {
+        g_pQORTabDlg->CartChangePathDetermination();
+        g_pQORTabDlg->OpenCartVerificationSheet(1);
+    }
 }
 
 void CQORInkCartridgePage::InstallCartridges() {

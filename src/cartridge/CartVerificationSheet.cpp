@@ -1,0 +1,104 @@
+#include "CartVerificationSheet.h"
+
+#include "CSpy.h"
+#include "CartVerificationPage1.h"
+#include "CartVerificationPage2.h"
+#include "main/QORTabDlg.h"
+#include "resource.h"
+#include "status/CartVerification.h"
+
+namespace {
+// The page a plan names, of the kind the model and the carrier ask for; null for a kind this
+// wizard cannot show.
+std::unique_ptr<CPropertyPage> MakePage(CartWizardPage page, const CQORTabDlg& main) {
+    switch (page) {
+    case CartWizardPage::First:
+        return std::make_unique<CCartVerificationPage1>(ChooseFirstPage(main.m_Product) ==
+                                                        FirstPageKind::AllInOne);
+    case CartWizardPage::Second:
+        if (ChooseSecondPage(main.m_Records.ink.dwCarrierType, main.m_Product) ==
+            SecondPageKind::Verification)
+            return std::make_unique<CCartVerificationPage2>();
+        break;
+    case CartWizardPage::ColourSort:
+        break;
+    }
+    CSpy spy;
+    spy.OutputError("CCartVerificationSheet: this printer's cartridge page cannot be shown");
+    spy.OutputData(static_cast<int>(page));
+    return nullptr;
+}
+} // namespace
+
+CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
+    : CWizardSheet("", parent), m_iSheetStyle(mode) {
+    CSpy().OutputEach("CCartVerificationSheet::CCartVerificationSheet()", "m_iSheetStyle", mode);
+    CQORTabDlg* main = g_pQORTabDlg;
+    if (!main)
+        return;
+    main->DoCallback(CBGetStatus, &main->m_InfoStruct, 0, 0);
+    CartWizardPlan plan = PlanCartWizard(mode);
+    main->m_bPromptAlignment = plan.promptAlignment;
+    if (plan.skipCartAlign)
+        main->m_bSkipCartAlign = TRUE;
+    for (int index = 0; index < plan.pageCount; ++index) {
+        if (std::unique_ptr<CPropertyPage> page = MakePage(plan.pages[index], *main)) {
+            AddPage(page.get());
+            m_Pages.push_back(std::move(page));
+        }
+    }
+    m_bStartTimer = false;
+}
+
+INT_PTR CCartVerificationSheet::RunModal() {
+    if (GetPageCount() == 0)
+        return -1;
+    m_bModal = true;
+    return DoModal();
+}
+
+BOOL CCartVerificationSheet::CreateModeless() {
+    if (GetPageCount() == 0)
+        return FALSE;
+    m_bModal = false;
+    return Create(nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE);
+}
+
+BOOL CCartVerificationSheet::OnInitDialog() {
+    m_Palette.Create(IDR_PALETTE);
+    if (HDC dc = ::GetDC(m_hWnd)) {
+        m_Palette.Realize(dc);
+        ::ReleaseDC(m_hWnd, dc);
+    }
+    BOOL result = CWizardSheet::OnInitDialog();
+    CString title;
+    title.LoadString(IDS_CARTV_TITLE);
+    if (g_pQORTabDlg)
+        title += " - " + g_pQORTabDlg->m_strPrinterName;
+    SetWizardTitle(title);
+    m_bInitialized = true;
+    CSpy().OutputData("CCartVerificationSheet::OnInitDialog()");
+    return result;
+}
+
+void CCartVerificationSheet::CloseWizard(bool shutDownMain) {
+    if (m_bModal) {
+        EndDialog(0);
+        return;
+    }
+    DestroyWindow();
+    // The main object may close the module here: nothing of this sheet is touched afterwards.
+    if (shutDownMain && g_pQORTabDlg)
+        g_pQORTabDlg->Shutdown(kCartVerificationSheet);
+}
+
+void CCartVerificationSheet::CancelWizard() {
+    CSpy().OutputData("CCartVerificationSheet::CancelWizard()");
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->DoCallback(CBCloseSession, nullptr, 0, 0);
+    CloseWizard(true);
+}
+
+void CCartVerificationSheet::OnCancel() {
+    CancelWizard();
+}

@@ -1,0 +1,142 @@
+// The cartridge verification wizard as the Ink page's install link opens it: its pages, the
+// shared wizard buttons, and what Next tells the host.
+#include "../main/MainWindowFixture.h"
+#include "InkCartridgePage.h"
+#include "InkTestSupport.h"
+#include "cartridge/CartVerificationPage2.h"
+#include "cartridge/CartVerificationSheet.h"
+
+namespace {
+const std::vector<std::pair<std::string, std::string>> kModel = {
+    {"IDO_SPECIFY_CARTRIDGE_INFO", "0"}, {"IDO_PRINTSTYLE", "1"},
+    {"IDO_PRINTHEADFORMAT", "1"},        {"IDO_DEFAULT_COLORCART", "80"},
+    {"IDO_DEFAULT_BLACKCART", "48"},     {"IDO_CARTRIDGE_INSTALLATION_AIO", "0"},
+};
+} // namespace
+
+class CartVerificationWizardTest : public MainWindowTest {
+protected:
+    // Opens the wizard from the Ink page's install link, as a user does.
+    CCartVerificationSheet* OpenWizard() {
+        EXPECT_EQ(Open(103), 1);
+        CQORPage* page = Main()->GetPageSheet()->GetQorPage(kInkPage);
+        ::SendMessageA(*page, WM_COMMAND, MAKEWPARAM(IDC_INK_INSTALL_LINK, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(*page, IDC_INK_INSTALL_LINK)));
+        return Wizard();
+    }
+    static CCartVerificationSheet* Wizard() {
+        return Main() ? Main()->m_Slots.GetAs<CCartVerificationSheet>(kCartVerificationSheet)
+                      : nullptr;
+    }
+    static void Press(UINT id) {
+        HWND page = *Wizard()->GetActivePage();
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(page, static_cast<int>(id))));
+    }
+    static HWND Item(UINT id) {
+        return ::GetDlgItem(*Wizard()->GetActivePage(), static_cast<int>(id));
+    }
+    static void Choose(UINT combo, int index) {
+        ::SendMessageA(Item(combo), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    static int FindName(UINT combo, UINT stringId) {
+        CString name;
+        name.LoadString(stringId);
+        return static_cast<int>(::SendMessageA(Item(combo), CB_FINDSTRINGEXACT,
+                                               static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(name.c_str())));
+    }
+
+    TestOptions options{kModel};
+};
+
+TEST_F(CartVerificationWizardTest,
+       TheInstallLinkOpensTheWizardOnItsInstructionsAndMovesByItsButtons) {
+    CCartVerificationSheet* wizard = OpenWizard();
+    ASSERT_NE(wizard, nullptr);
+    ASSERT_TRUE(wizard->IsWindow());
+    EXPECT_EQ(wizard->m_iSheetStyle, 1);
+    // Mode 1 asks for an alignment after new cartridges; the sheet asked for fresh status.
+    EXPECT_TRUE(Main()->m_bPromptAlignment);
+    EXPECT_EQ(host.Codes(), (std::vector<int>{CBGetStatus, CBOpenSession, CBGetStatus}));
+    EXPECT_EQ(wizard->GetActiveIndex(), 0);
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_WIZARD_BACK)));
+    EXPECT_TRUE(log.Contains("CCartVerificationSheet::OnInitDialog()"));
+
+    Press(IDC_WIZARD_NEXT);
+    EXPECT_EQ(wizard->GetActiveIndex(), 1);
+    EXPECT_TRUE(::IsWindowEnabled(Item(IDC_WIZARD_BACK)));
+    Press(IDC_WIZARD_BACK);
+    EXPECT_EQ(wizard->GetActiveIndex(), 0);
+
+    // Help opens the cartridges' topic; a second click on the link opens no second wizard.
+    Press(IDC_WIZARD_HELP);
+    ASSERT_FALSE(Calls().empty());
+    EXPECT_EQ(Calls().back().number, 254u);
+    EXPECT_FALSE(Main()->OpenCartVerificationSheet(1));
+
+    host.requests.clear();
+    Press(IDC_WIZARD_CANCEL);
+    EXPECT_EQ(host.Codes(), std::vector<int>{CBCloseSession});
+    EXPECT_FALSE(wizard->IsWindow());
+    // The main window stays open: it is a window of the module too.
+    EXPECT_TRUE(Main()->HasMainWindow());
+}
+
+TEST_F(CartVerificationWizardTest,
+       NextReportsTheChosenCartridgesWithNewOnesMarkedThenClosesTheSession) {
+    ASSERT_NE(OpenWizard(), nullptr);
+    Press(IDC_WIZARD_NEXT);
+    ASSERT_NE(dynamic_cast<CCartVerificationPage2*>(Wizard()->GetActivePage()), nullptr);
+    // The sensed cartridges are proposed; the user says the left one is a new high-capacity one.
+    auto& page = *static_cast<CCartVerificationPage2*>(Wizard()->GetActivePage());
+    EXPECT_EQ(page.GetChosenCartridge(1), QOR_CART_COLOR);
+    EXPECT_EQ(page.GetChosenCartridge(2), QOR_CART_BLACK);
+    Choose(IDC_CARTV2_CARTRIDGE1, FindName(IDC_CARTV2_CARTRIDGE1, IDS_CARTNAME1_COLOR_96));
+    Choose(IDC_CARTV2_AGE1, 1);
+    Choose(IDC_CARTV2_AGE2, 0);
+
+    INKINFO reported{};
+    host.answer = [&](int code, void* payload) {
+        if (code == CBInstallCarts && payload)
+            reported = *static_cast<INKINFO*>(payload);
+        return 1;
+    };
+    host.requests.clear();
+    TestLog nextLog;
+    Press(IDC_WIZARD_NEXT);
+    EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBCloseSession}));
+    EXPECT_EQ(reported.LogCartID1, 96u);
+    EXPECT_EQ(reported.LogCartID2, QOR_CART_BLACK);
+    EXPECT_EQ(reported.nColorLevel1, QOR_NEW_CARTRIDGE_MARKER);
+    EXPECT_EQ(reported.nColorLevel3, QOR_NEW_CARTRIDGE_MARKER);
+    EXPECT_EQ(reported.nBlackLevel, 60); // declared old: its level stands
+    EXPECT_EQ(reported.bCartChanged1, 0u);
+    // A new cartridge in mode 1: an alignment is due.
+    EXPECT_TRUE(nextLog.Contains("CCartVerificationPage2::OnNextbutton() (1)"));
+    EXPECT_TRUE(nextLog.HasSequence({"CCartVerificationPage2::OnNextbutton() an alignment is due",
+                                     "CCartVerificationPage2::OnNextbutton() (5)"}));
+    EXPECT_FALSE(Wizard()->IsWindow());
+}
+
+TEST_F(CartVerificationWizardTest, WhereNoAlignmentMayFollowAMissingCartridgeKeepsThePage) {
+    ASSERT_EQ(Open(103), 1);
+    // The printer reports that the black cartridge was taken out.
+    host.ink.PhyCartID2 = QOR_CART_MISSING;
+    host.ink.bCartChanged2 = 1;
+    ASSERT_TRUE(Main()->OpenCartVerificationSheet(3));
+    EXPECT_TRUE(Main()->m_bSkipCartAlign);
+    auto& page = *static_cast<CCartVerificationPage2*>(Wizard()->GetActivePage());
+    EXPECT_EQ(page.GetChosenCartridge(2), QOR_CART_MISSING);
+    // The empty position asks for a cartridge to be fitted.
+    EXPECT_TRUE(::IsWindowVisible(Item(IDC_CARTV2_ATTENTION2_TEXT)));
+    host.requests.clear();
+    Calls().clear();
+    Press(IDC_WIZARD_NEXT);
+    EXPECT_EQ(host.Count(CBInstallCarts), 0);
+    ASSERT_EQ(Calls().size(), 1u);
+    EXPECT_EQ(Calls()[0].kind, 1); // a message box says why
+    EXPECT_TRUE(Wizard()->IsWindow());
+    // Refused, the window's record is as it was.
+    EXPECT_EQ(Main()->m_Records.ink.bCartChanged2, 1u);
+}

@@ -48,6 +48,28 @@ int CQORTabDlg::RunCartridgeTopic(CartridgeTopic run) {
             return 1;
         Shutdown(kNoWindow);
         return 0;
+    case CartridgeTopic::ChangeCartridges:
+        return ChangeCartridges();
     }
     return 0;
+}
+
+int CQORTabDlg::ChangeCartridges() {
+    const bool windowOpen = HasMainWindow();
+    if (m_Slots.IsOpen(kCartVerificationSheet))
+        return 0;
+    m_bInCartChange = 1;
+    PlayCartridgeChangeSound();
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return 0;
+    if (windowOpen)
+        SelectPage(kInkPage);
+    else
+        CartChangePathDetermination();
+    RunCartVerificationSheet(2);
+    // The shutdown check after the wizard may have closed the module.
+    if (g_pQORTabDlg == this)
+        m_bInCartChange = 0;
+    return 1;
 }

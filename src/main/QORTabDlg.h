@@ -46,6 +46,8 @@ public:
     INT_PTR RunCartVerificationSheet(int mode);
     // A first-run topic that opens the cartridge wizard; the export's result.
     int RunCartridgeTopic(CartridgeTopic run);
+    // The cartridge change of topic 405, on the first run or in the open window.
+    int ChangeCartridges();
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();

@@ -112,6 +112,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
     case OpenWindowAction::SuppliesWeb:
         FollowSuppliesLink();
         break;
+    case OpenWindowAction::CartridgeWizard:
+        RunCartridgeTopic(static_cast<CartridgeTopic>(step.value));
+        break;
     case OpenWindowAction::Nothing:
         break;
     }

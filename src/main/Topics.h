@@ -31,6 +31,10 @@ enum class CartridgeTopic {
     // Fit cartridges (206, 209, 212): the session opens and the wizard shows its verification
     // page, modeless; result 0 when it is open already. Ink-tank printers get the main window.
     FitCartridges,
+    // A cartridge change the host reports (405): while the wizard runs m_bInCartChange is set;
+    // the sound plays, the session opens and the wizard shows its verification page, modal. On
+    // the first run the change path decides first; in the open window the Ink page shows.
+    ChangeCartridges,
 };
 
 // What a topic does in the open main window.
@@ -41,6 +45,7 @@ enum class OpenWindowAction {
     Help,             // the help file at topic `value`
     HelpThenShutdown, // the help file at topic `value`, then the shutdown check
     SuppliesWeb,      // the supplies web page
+    CartridgeWizard,  // the cartridge wizard as CartridgeTopic `value` runs it
 };
 
 template <class Action> struct TopicStep {

@@ -220,7 +220,8 @@ void CPropertySheet::OnWizardButton(UINT id) {
 }
 
 void CPropertySheet::OnClose() {
-    PressButton(PSBTN_CANCEL);
+    // The caption's close is Cancel, as a derived sheet defines it.
+    OnCancel();
 }
 
 void CPropertySheet::OnOK() {

@@ -3,6 +3,7 @@
 #include "CSpy.h"
 #include "CartVerificationPage1.h"
 #include "CartVerificationPage2.h"
+#include "CartWizardPage.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 #include "status/CartVerification.h"
@@ -97,6 +98,11 @@ void CCartVerificationSheet::CancelWizard() {
     if (g_pQORTabDlg)
         g_pQORTabDlg->DoCallback(CBCloseSession, nullptr, 0, 0);
     CloseWizard(true);
+}
+
+void CCartVerificationSheet::OnOK() {
+    if (auto* page = dynamic_cast<CCartWizardPage*>(GetActivePage()))
+        page->PressNext();
 }
 
 void CCartVerificationSheet::OnCancel() {

@@ -29,6 +29,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Enter presses the page's Next; Escape and the caption's close cancel.
+    void OnOK() override;
     void OnCancel() override;
 
 private:

@@ -11,6 +11,9 @@ class CCartWizardPage : public CPropertyPage {
 public:
     using CPropertyPage::CPropertyPage;
 
+    // What Enter does anywhere in the wizard.
+    void PressNext() { OnNextbutton(); }
+
 protected:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;

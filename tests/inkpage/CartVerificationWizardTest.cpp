@@ -83,6 +83,18 @@ TEST_F(CartVerificationWizardTest,
     EXPECT_TRUE(Main()->HasMainWindow());
 }
 
+TEST_F(CartVerificationWizardTest, EnterGoesOnAndTheCaptionsCloseCancelsAsTheButtonsDo) {
+    CCartVerificationSheet* wizard = OpenWizard();
+    ASSERT_NE(wizard, nullptr);
+    // The dialog manager turns Enter into IDOK and Escape into IDCANCEL for the sheet.
+    ::SendMessageA(*wizard, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(wizard->GetActiveIndex(), 1);
+    host.requests.clear();
+    ::SendMessageA(*wizard, WM_CLOSE, 0, 0);
+    EXPECT_EQ(host.Codes(), std::vector<int>{CBCloseSession});
+    EXPECT_FALSE(wizard->IsWindow());
+}
+
 TEST_F(CartVerificationWizardTest,
        NextReportsTheChosenCartridgesWithNewOnesMarkedThenClosesTheSession) {
     ASSERT_NE(OpenWizard(), nullptr);

@@ -42,11 +42,17 @@ CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
     main->m_bPromptAlignment = plan.promptAlignment;
     if (plan.skipCartAlign)
         main->m_bSkipCartAlign = TRUE;
+    std::vector<std::unique_ptr<CPropertyPage>> pages;
     for (int index = 0; index < plan.pageCount; ++index) {
-        if (std::unique_ptr<CPropertyPage> page = MakePage(plan.pages[index], *main)) {
-            AddPage(page.get());
-            m_Pages.push_back(std::move(page));
-        }
+        std::unique_ptr<CPropertyPage> page = MakePage(plan.pages[index], *main);
+        // A wizard without one of its pages would lead nowhere: it does not open at all.
+        if (!page)
+            return;
+        pages.push_back(std::move(page));
+    }
+    for (std::unique_ptr<CPropertyPage>& page : pages) {
+        AddPage(page.get());
+        m_Pages.push_back(std::move(page));
     }
     m_bStartTimer = false;
 }

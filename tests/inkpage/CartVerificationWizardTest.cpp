@@ -152,3 +152,15 @@ TEST_F(CartVerificationWizardTest, WhereNoAlignmentMayFollowAMissingCartridgeKee
     // Refused, the window's record is as it was.
     EXPECT_EQ(Main()->m_Records.ink.bCartChanged2, 1u);
 }
+
+TEST_F(CartVerificationWizardTest, AWizardMissingOneOfItsPagesDoesNotOpen) {
+    // The information page that this model asks for is not among the pages this wizard has.
+    TestOptions informationModel(
+        std::vector<std::pair<std::string, std::string>>{{"IDO_SPECIFY_CARTRIDGE_INFO", "1"}});
+    ASSERT_EQ(Open(103), 1);
+    EXPECT_FALSE(Main()->OpenCartVerificationSheet(1));
+    EXPECT_TRUE(
+        log.Contains("CCartVerificationSheet: this printer's cartridge page cannot be shown"));
+    EXPECT_FALSE(Main()->m_Slots.IsOpen(kCartVerificationSheet));
+    EXPECT_TRUE(Main()->HasMainWindow());
+}

@@ -50,6 +50,8 @@ int CQORTabDlg::RunCartridgeTopic(CartridgeTopic run) {
         return 0;
     case CartridgeTopic::ChangeCartridges:
         return ChangeCartridges();
+    case CartridgeTopic::InstallCartridges:
+        return InstallCartridges();
     }
     return 0;
 }
@@ -71,5 +73,29 @@ int CQORTabDlg::ChangeCartridges() {
     // The shutdown check after the wizard may have closed the module.
     if (g_pQORTabDlg == this)
         m_bInCartChange = 0;
+    return 1;
+}
+
+int CQORTabDlg::InstallCartridges() {
+    const bool windowOpen = HasMainWindow();
+    m_bInCartChange = 0;
+    if (windowOpen && m_Slots.IsOpen(kCartVerificationSheet))
+        return 1;
+    if (!IsPrinterReady()) {
+        // The alert has told the user why; with nothing else open the module closes.
+        if (g_pQORTabDlg == this && !windowOpen)
+            Shutdown(kNoWindow);
+        return windowOpen ? 1 : 0;
+    }
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return 0;
+    if (windowOpen) {
+        SelectPage(kInkPage);
+        OpenCartVerificationSheet(1);
+        return 1;
+    }
+    CartChangePathDetermination();
+    RunCartVerificationSheet(1);
     return 1;
 }

@@ -48,6 +48,8 @@ public:
     int RunCartridgeTopic(CartridgeTopic run);
     // The cartridge change of topic 405, on the first run or in the open window.
     int ChangeCartridges();
+    // The cartridge installation of topic 404, on the first run or in the open window.
+    int InstallCartridges();
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();

@@ -25,6 +25,7 @@ constexpr FirstRun CartridgeWizard(CartridgeTopic run) {
 constexpr FirstRun kOpenHome = Open(kHomePage);
 constexpr FirstRun kFitCartridges = CartridgeWizard(CartridgeTopic::FitCartridges);
 constexpr FirstRun kChangeCartridges = CartridgeWizard(CartridgeTopic::ChangeCartridges);
+constexpr FirstRun kInstallCartridges = CartridgeWizard(CartridgeTopic::InstallCartridges);
 constexpr FirstRun kSuppliesWebThenHome{FirstRunAction::SuppliesWeb, 0};
 constexpr FirstRun kCallbackOnly{FirstRunAction::CallbackOnly, 1};
 
@@ -41,8 +42,9 @@ constexpr OpenWindow kShowHome = Show(kHomePage);
 constexpr OpenWindow kShowInkPage{OpenWindowAction::InkPage, 0};
 constexpr OpenWindow kNothing{OpenWindowAction::Nothing, 0};
 constexpr OpenWindow kSuppliesWeb{OpenWindowAction::SuppliesWeb, 0};
-constexpr OpenWindow kChangeCartridgesInWindow{OpenWindowAction::CartridgeWizard,
-                                               static_cast<int>(CartridgeTopic::ChangeCartridges)};
+constexpr OpenWindow InWindow(CartridgeTopic run) {
+    return {OpenWindowAction::CartridgeWizard, static_cast<int>(run)};
+}
 
 // In topic order; the rows do not overlap.
 constexpr TopicRow kTopics[] = {
@@ -84,8 +86,8 @@ constexpr TopicRow kTopics[] = {
     {307, 307, kOpenHome, kShowInkPage},
     {308, 308, kOpenHome, kNothing},
     {313, 316, kOpenHome, kNothing},
-    {404, 404, kOpenHome, kShowInkPage},
-    {405, 405, kChangeCartridges, kChangeCartridgesInWindow},
+    {404, 404, kInstallCartridges, InWindow(CartridgeTopic::InstallCartridges)},
+    {405, 405, kChangeCartridges, InWindow(CartridgeTopic::ChangeCartridges)},
     {kTopicChoosePrinter, kTopicChoosePrinter, kCallbackOnly, kShowHome},
     {kTopicSuppliesWeb, kTopicSuppliesWeb, kSuppliesWebThenHome, kSuppliesWeb},
     {701, 701, kOpenHome, kNothing},

@@ -35,6 +35,10 @@ enum class CartridgeTopic {
     // the sound plays, the session opens and the wizard shows its verification page, modal. On
     // the first run the change path decides first; in the open window the Ink page shows.
     ChangeCartridges,
+    // Cartridge installation (404), when the printer is ready: the session opens and the wizard
+    // runs from its instructions; on the first run after the change path, modal, in the open
+    // window on the Ink page, modeless.
+    InstallCartridges,
 };
 
 // What a topic does in the open main window.

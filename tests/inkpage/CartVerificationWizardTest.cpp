@@ -164,3 +164,13 @@ TEST_F(CartVerificationWizardTest, AWizardMissingOneOfItsPagesDoesNotOpen) {
     EXPECT_FALSE(Main()->m_Slots.IsOpen(kCartVerificationSheet));
     EXPECT_TRUE(Main()->HasMainWindow());
 }
+
+TEST_F(CartVerificationWizardTest, InstallingCartridgesOnABusyPrinterExplainsWhyAndEnds) {
+    host.status.dwStatus = QOR_STATUS_BUSY;
+    AlertDriver driver;
+    EXPECT_EQ(Open(404), 0);
+    ASSERT_EQ(driver.Alerts().size(), 1u);
+    EXPECT_EQ(host.Count(CBOpenSession), 0);
+    EXPECT_EQ(host.Count(CBNotifyQORClosed), 1);
+    EXPECT_EQ(Main(), nullptr);
+}

@@ -64,7 +64,7 @@ const TopicCase kCases[] = {
     {313, {1, 0, 0}, {1, 5, 0}},
     {316, {1, 0, 0}, {1, 5, 0}},
     {317, {1, 0, 0}, {1, 0, 0}},
-    {404, {1, 0, 0}, {1, 3, 0}},
+    {404, {1, kNoPage, 0}, {1, 3, 0}}, // modal on the first run, cancelled
     {405, {1, kNoPage, 0}, {1, 3, 0}}, // the modal wizard, cancelled: nothing stays open
     {406, {1, 0, 0}, {1, 0, 0}},
     {600, {1, 0, 0}, {1, 0, 0}},

@@ -225,9 +225,12 @@ std::vector<HWND> ModuleHost::ModuleWindows() {
 }
 
 bool ModuleHost::IsHostWindow(HWND window) {
-    if (reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(window, GWLP_HINSTANCE)) ==
-        ::GetModuleHandleA(nullptr))
+    auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    if (instance == ::GetModuleHandleA(nullptr))
         return true;
+    // The module's dialogs come from its resource module, even when a host window owns them.
+    if (instance && instance == ::GetModuleHandleA("vqtrqorr.dll"))
+        return false;
     return g_dialog && ::GetAncestor(window, GA_ROOTOWNER) == g_dialog;
 }
 

@@ -131,8 +131,10 @@ int TakeScreenshot(ModuleHost& host, ControlWindow& control, const Options& opti
     static bool s_done = false;
     static std::wstring s_path;
     static ControlWindow* s_control = nullptr;
+    static Unattended* s_unattended = nullptr;
     s_path.assign(options.screenshot.begin(), options.screenshot.end());
     s_control = &control;
+    s_unattended = &unattended;
     // A thread timer: it fires inside a modal wizard's loop too.
     UINT_PTR timer = ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR id, DWORD) {
         ::KillTimer(nullptr, id);
@@ -148,6 +150,9 @@ int TakeScreenshot(ModuleHost& host, ControlWindow& control, const Options& opti
         ::GdiFlush();
         s_saved = SaveScreenAsPng(s_path.c_str());
         s_done = true;
+        // A modal wizard the topic runs has been pictured: it may close now, so that the topic
+        // returns.
+        s_unattended->SetClosing(true);
     });
     host.OpenTopic(printerName, options.topic);
     control.PlaceBesideModule();

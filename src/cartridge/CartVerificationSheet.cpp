@@ -38,6 +38,9 @@ CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
     if (!main)
         return;
     main->DoCallback(CBGetStatus, &main->m_InfoStruct, 0, 0);
+    // A host that closes the module while it answers gets no wizard: it has no pages.
+    if (g_pQORTabDlg != main)
+        return;
     CartWizardPlan plan = PlanCartWizard(mode);
     main->m_bPromptAlignment = plan.promptAlignment;
     if (plan.skipCartAlign)

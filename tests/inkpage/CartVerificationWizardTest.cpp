@@ -174,3 +174,19 @@ TEST_F(CartVerificationWizardTest, InstallingCartridgesOnABusyPrinterExplainsWhy
     EXPECT_EQ(host.Count(CBNotifyQORClosed), 1);
     EXPECT_EQ(Main(), nullptr);
 }
+
+TEST_F(CartVerificationWizardTest, AHostThatEndsTheModuleWhileAnsweringGetsNoWizard) {
+    ASSERT_EQ(Open(103), 1);
+    host.answer = [](int code, void*) {
+        if (code == CBGetStatus)
+            EntryTerminateNow();
+        return 1;
+    };
+    CQORTabDlg* main = Main();
+    EXPECT_FALSE(main->OpenCartVerificationSheet(1));
+    EXPECT_EQ(Main(), nullptr);
+    // No window of the wizard outlives the module.
+    EXPECT_EQ(::FindWindowA(nullptr, "Print Cartridges - Test Printer "
+                                     "AHostThatEndsTheModuleWhileAnsweringGetsNoWizard"),
+              nullptr);
+}

@@ -57,7 +57,6 @@ CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
         AddPage(page.get());
         m_Pages.push_back(std::move(page));
     }
-    m_bStartTimer = false;
 }
 
 INT_PTR CCartVerificationSheet::RunModal() {
@@ -86,7 +85,6 @@ BOOL CCartVerificationSheet::OnInitDialog() {
     if (g_pQORTabDlg)
         title += " - " + g_pQORTabDlg->m_strPrinterName;
     SetWizardTitle(title);
-    m_bInitialized = true;
     CSpy().OutputData("CCartVerificationSheet::OnInitDialog()");
     return result;
 }

@@ -37,6 +37,4 @@ private:
     CPalette256 m_Palette;
     std::vector<std::unique_ptr<CPropertyPage>> m_Pages;
     bool m_bModal = false;
-    bool m_bInitialized = false;
-    bool m_bStartTimer = true;
 };

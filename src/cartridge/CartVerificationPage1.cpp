@@ -4,18 +4,25 @@
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
-CCartVerificationPage1::CCartVerificationPage1(bool allInOne)
-    : CCartWizardPage(IDD_CARTV_PAGE1), m_bAllInOne(allInOne) {}
+CCartVerificationPage1::CCartVerificationPage1() : CCartWizardPage(IDD_CARTV_PAGE1) {}
+
+UINT CCartVerificationPage1::HeadingText(const NvoProduct&) const {
+    return IDS_CARTV1_HEADING;
+}
+
+UINT CCartVerificationPage1::StepsText(const NvoProduct& product) const {
+    return product.CompareSetting("IDO_CARTWITHLATCH", 1) ? IDS_CARTV1_STEPS_LATCH
+                                                          : IDS_CARTV1_STEPS;
+}
 
 BOOL CCartVerificationPage1::OnInitDialog() {
     CCartWizardPage::OnInitDialog();
-    CSpy().OutputEach("CCartVerificationPage1::OnInitDialog()", static_cast<int>(m_bAllInOne));
+    CSpy().OutputData("CCartVerificationPage1::OnInitDialog()");
     if (!g_pQORTabDlg)
         return TRUE;
     const NvoProduct& product = g_pQORTabDlg->m_Product;
-    SetHeading(IDC_CARTV1_HEADING, IDS_CARTV1_HEADING);
-    bool latch = product.CompareSetting("IDO_CARTWITHLATCH", 1);
-    SetText(IDC_CARTV1_STEPS, latch ? IDS_CARTV1_STEPS_LATCH : IDS_CARTV1_STEPS);
+    SetHeading(IDC_CARTV1_HEADING, HeadingText(product));
+    SetText(IDC_CARTV1_STEPS, StepsText(product));
     SetText(IDC_CARTV1_STYLE_NOTE, IDS_CARTV1_STYLE_NOTE);
     m_PrinterPicture.Init(IDC_CARTV1_PRINTER_PICTURE, this, IDB_HOME_PICTURE2);
     m_CartridgePicture.Init(IDC_CARTV1_CARTRIDGE_PICTURE, this, IDB_CART_COLOR);

@@ -1,7 +1,6 @@
 #include "CartVerificationPage2.h"
 
 #include "CSpy.h"
-#include "JobCancelledDlg.h"
 #include "InkDisplay.h"
 #include "Operations.h"
 #include "main/QORTabDlg.h"
@@ -32,25 +31,6 @@ UINT TextIdOf(AttentionText text) {
         return IDS_CARTV2_INSTALL;
     default:
         return 0;
-    }
-}
-
-TankLook LookOf(const ShownTank& tank, DWORD chosen) {
-    switch (tank.picture) {
-    case TankPicture::Unidentified:
-        return TankLook::Unidentified;
-    case TankPicture::Unknown:
-        return chosen == QOR_CART_MISSING ? TankLook::Missing : TankLook::Invalid;
-    case TankPicture::Ink:
-        break;
-    }
-    switch (tank.inkColour) {
-    case BLACK:
-        return TankLook::Black;
-    case COLOR:
-        return TankLook::Color;
-    default:
-        return TankLook::Photo;
     }
 }
 
@@ -126,7 +106,7 @@ void CCartVerificationPage2::FillCartridgeList(int position, DWORD selected) {
     HWND list = GetDlgItem(ControlsOf(position).cartridge);
     ::SendMessageA(list, CB_RESETCONTENT, 0, 0);
     CartridgeName names[32];
-    int count = CartridgeNamesOf(position, names, 32);
+    int count = CartridgeNamesOf(ListOfPosition(position), names, 32);
     for (int index = 0; index < count; ++index) {
         CString name = LoadText(names[index].stringId);
         // A name the model does not use is not offered.
@@ -150,7 +130,7 @@ DWORD CCartVerificationPage2::GetChosenCartridge(int position) const {
     std::string text(static_cast<size_t>(length) + 1, '\0');
     ::SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(item),
                    reinterpret_cast<LPARAM>(text.data()));
-    return CartridgeOfName(text.c_str(), position, LoadText);
+    return CartridgeOfName(text.c_str(), ListOfPosition(position), LoadText);
 }
 
 bool CCartVerificationPage2::SaysNew(int position) const {
@@ -164,9 +144,7 @@ void CCartVerificationPage2::ShowChosenCartridge(int position) {
     CQORTabDlg& main = *g_pQORTabDlg;
     const DWORD chosen = GetChosenCartridge(position);
     const BOOL promptNew = position == 1 ? main.m_bPromptNewCart1 : main.m_bPromptNewCart2;
-    const ShownTank tank = TankOfChoice(chosen, main.m_Records.ink, promptNew);
-    m_Tanks[position - 1].SetInk(LookOf(tank, chosen), static_cast<int>(tank.level),
-                                 static_cast<int>(tank.level), static_cast<int>(tank.level));
+    ShowTank(m_Tanks[position - 1], chosen, main.m_Records.ink, promptNew);
     const PositionControls& controls = ControlsOf(position);
     bool override = main.m_Product.CompareSetting("IDO_CARTRIDGE_BITMAP_OVERRIDE", "1");
     ShowControl(controls.picture, !override);
@@ -223,24 +201,10 @@ void CCartVerificationPage2::OnNextbutton() {
         anyNew = MarkNewCartridge(ink, chosen2) || anyNew;
     ink.bCartChanged1 = 0;
     ink.bCartChanged2 = 0;
-    CSpy spy;
-    spy.OutputData("CCartVerificationPage2::OnNextbutton() (1)");
+    CSpy().OutputData("CCartVerificationPage2::OnNextbutton() (1)");
     main->DoCallback(CBInstallCarts, &ink, 0, 0);
     // The host may close the module while it answers: then nothing of it is touched again.
     if (g_pQORTabDlg != main)
         return;
-    if (anyNew && main->m_bPromptAlignment && !main->m_bPromptInstallAlignment)
-        spy.OutputData("CCartVerificationPage2::OnNextbutton() an alignment is due");
-    if (main->m_bJobCancelled) {
-        CJobCancelledDlg notice(this);
-        notice.DoModal();
-        if (g_pQORTabDlg != main)
-            return;
-        main->m_bJobCancelled = FALSE;
-    }
-    spy.OutputData("CCartVerificationPage2::OnNextbutton() (5)");
-    main->DoCallback(CBCloseSession, nullptr, 0, 0);
-    if (g_pQORTabDlg != main)
-        return;
-    sheet->CloseWizard(!main->m_bCartTopicA && !main->m_bCartTopicB);
+    FinishFitting(*main, anyNew, "CCartVerificationPage2::OnNextbutton()");
 }

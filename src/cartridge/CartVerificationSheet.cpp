@@ -1,28 +1,38 @@
 #include "CartVerificationSheet.h"
 
 #include "CSpy.h"
+#include "CartInformation.h"
 #include "CartVerificationPage1.h"
+#include "CartVerificationPage1AIO.h"
 #include "CartVerificationPage2.h"
 #include "CartWizardPage.h"
+#include "ColorSortVerifcaionPage2.h"
+#include "SingleCartVerifcaionPage2.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 #include "status/CartVerification.h"
 
 namespace {
-// The page a plan names, of the kind the model and the carrier ask for; null for a kind this
-// wizard cannot show.
-std::unique_ptr<CPropertyPage> MakePage(CartWizardPage page, const CQORTabDlg& main) {
+// The page a plan names, of the kind the model and the carrier ask for.
+std::unique_ptr<CPropertyPage> MakePage(CartWizardPage page, const CartWizardPlan& plan,
+                                        const CQORTabDlg& main) {
     switch (page) {
     case CartWizardPage::First:
-        return std::make_unique<CCartVerificationPage1>(ChooseFirstPage(main.m_Product) ==
-                                                        FirstPageKind::AllInOne);
+        if (ChooseFirstPage(main.m_Product) == FirstPageKind::AllInOne)
+            return std::make_unique<CCartVerificationPage1AIO>();
+        return std::make_unique<CCartVerificationPage1>();
     case CartWizardPage::Second:
-        if (ChooseSecondPage(main.m_Records.ink.dwCarrierType, main.m_Product) ==
-            SecondPageKind::Verification)
+        switch (ChooseSecondPage(main.m_Records.ink.dwCarrierType, main.m_Product)) {
+        case SecondPageKind::SingleCartridge:
+            return std::make_unique<CSingleCartVerifcaionPage2>();
+        case SecondPageKind::Information:
+            return std::make_unique<CCartInformation>(plan.informationCanGoBack);
+        case SecondPageKind::Verification:
             return std::make_unique<CCartVerificationPage2>();
+        }
         break;
     case CartWizardPage::ColourSort:
-        break;
+        return std::make_unique<CColorSortVerifcaionPage2>();
     }
     CSpy spy;
     spy.OutputError("CCartVerificationSheet: this printer's cartridge page cannot be shown");
@@ -47,7 +57,7 @@ CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
         main->m_bSkipCartAlign = TRUE;
     std::vector<std::unique_ptr<CPropertyPage>> pages;
     for (int index = 0; index < plan.pageCount; ++index) {
-        std::unique_ptr<CPropertyPage> page = MakePage(plan.pages[index], *main);
+        std::unique_ptr<CPropertyPage> page = MakePage(plan.pages[index], plan, *main);
         // A wizard without one of its pages would lead nowhere: it does not open at all.
         if (!page)
             return;
@@ -90,6 +100,9 @@ BOOL CCartVerificationSheet::OnInitDialog() {
 }
 
 void CCartVerificationSheet::CloseWizard(bool shutDownMain) {
+    // A held job's request ends with the wizard that served it.
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->m_bCartTopicA = g_pQORTabDlg->m_bCartTopicB = FALSE;
     if (m_bModal) {
         EndDialog(0);
         return;

@@ -5,7 +5,11 @@
 
 #include "CartVerificationSheet.h"
 #include "GuiFont.h"
+#include "InkTank.h"
 #include "PropertySheet.h"
+#include "qor.h"
+
+class CQORTabDlg;
 
 class CCartWizardPage : public CPropertyPage {
 public:
@@ -31,6 +35,14 @@ protected:
     void SetHeading(UINT controlId, UINT stringId);
     void SetText(UINT controlId, UINT stringId);
     void ShowControl(UINT controlId, bool shown);
+    // Shows in a tank the ink of the cartridge chosen for a position; full when it is declared
+    // new.
+    static void ShowTank(CGUIInkTank& tank, DWORD chosen, const INKINFO& ink, BOOL promptNew);
+    // What follows CBInstallCarts: the alignment new cartridges ask for (the held job cancelled
+    // for it during a cartridge change), the notice of that job, the end of the host's session
+    // and of the wizard. logName names the step's log lines. Nothing of the page is touched once
+    // the host has closed the module.
+    void FinishFitting(CQORTabDlg& main, bool anyNew, const char* logName);
 
 private:
     CGUIFont m_HeadingFont;

@@ -1,7 +1,9 @@
 // The cartridge verification wizard, run from the main object in its slot.
 #include "CSpy.h"
 #include "QORTabDlg.h"
+#include "QORPageSheet.h"
 #include "cartridge/CartVerificationSheet.h"
+#include "pages/InkCartridgePage.h"
 
 BOOL CQORTabDlg::OpenCartVerificationSheet(int mode) {
     if (m_Slots.IsOpen(kCartVerificationSheet))
@@ -13,6 +15,7 @@ BOOL CQORTabDlg::OpenCartVerificationSheet(int mode) {
         return TRUE;
     CSpy().OutputError("CQORTabDlg: the cartridge wizard could not be opened");
     m_Slots.Delete(kCartVerificationSheet);
+    m_bCartTopicA = m_bCartTopicB = FALSE;
     return FALSE;
 }
 
@@ -28,6 +31,7 @@ INT_PTR CQORTabDlg::RunCartVerificationSheet(int mode) {
         return result;
     if (result < 0)
         CSpy().OutputError("CQORTabDlg: the cartridge wizard could not be run");
+    m_bCartTopicA = m_bCartTopicB = FALSE;
     m_Slots.Delete(kCartVerificationSheet);
     Shutdown(kCartVerificationSheet);
     return result;
@@ -36,6 +40,8 @@ INT_PTR CQORTabDlg::RunCartVerificationSheet(int mode) {
 int CQORTabDlg::RunCartridgeTopic(CartridgeTopic run) {
     switch (run) {
     case CartridgeTopic::FitCartridges:
+        if (HasMainWindow())
+            return FitCartridgesInWindow();
         if (m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS)
             return OpenMainWindow(kHomePage, 0);
         if (m_Slots.IsOpen(kCartVerificationSheet))
@@ -52,8 +58,29 @@ int CQORTabDlg::RunCartridgeTopic(CartridgeTopic run) {
         return ChangeCartridges();
     case CartridgeTopic::InstallCartridges:
         return InstallCartridges();
+    case CartridgeTopic::CheckCartridges:
+        return CheckCartridges();
+    case CartridgeTopic::ReportedChange:
+        return TakeReportedChange();
+    case CartridgeTopic::HeldJobColourWithSteps:
+        return FitCartridgeForHeldJob(true, true);
+    case CartridgeTopic::HeldJobBlackWithSteps:
+        return FitCartridgeForHeldJob(false, true);
+    case CartridgeTopic::HeldJobColour:
+        return FitCartridgeForHeldJob(true, false);
+    case CartridgeTopic::HeldJobBlack:
+        return FitCartridgeForHeldJob(false, false);
     }
     return 0;
+}
+
+int CQORTabDlg::FitCartridgesInWindow() {
+    SelectPage(kInkPage);
+    CQORPageSheet* sheet = GetPageSheet();
+    if (auto* page =
+            sheet ? dynamic_cast<CQORInkCartridgePage*>(sheet->GetQorPage(kInkPage)) : nullptr)
+        page->InstallCartridges();
+    return 1;
 }
 
 int CQORTabDlg::ChangeCartridges() {
@@ -98,4 +125,63 @@ int CQORTabDlg::InstallCartridges() {
     CartChangePathDetermination();
     RunCartVerificationSheet(1);
     return 1;
+}
+
+int CQORTabDlg::CheckCartridges() {
+    const bool windowOpen = HasMainWindow();
+    if (!IsPrinterReady()) {
+        // The alert has told the user why; on the first run the main window takes over.
+        if (g_pQORTabDlg != this)
+            return 0;
+        return windowOpen ? 1 : OpenMainWindow(kHomePage, 0);
+    }
+    if (windowOpen)
+        SelectPage(kInkPage);
+    // Ink tanks are checked on their own page.
+    if (m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS)
+        return windowOpen ? 1 : OpenMainWindow(kInkPage, 0);
+    if (m_Slots.IsOpen(kCartVerificationSheet))
+        return windowOpen ? 1 : 0;
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return 0;
+    CartChangePathDetermination();
+    RunCartVerificationSheet(1);
+    if (g_pQORTabDlg == this)
+        m_bInCartChange = 0;
+    return 1;
+}
+
+int CQORTabDlg::TakeReportedChange() {
+    m_bInCartChange = 0;
+    if (m_Slots.IsOpen(kCartVerificationSheet))
+        return 0;
+    CartChangePathDetermination();
+    RunCartVerificationSheet(2);
+    return 1;
+}
+
+int CQORTabDlg::FitCartridgeForHeldJob(bool colour, bool withSteps) {
+    const bool windowOpen = HasMainWindow();
+    if (m_Slots.IsOpen(kCartVerificationSheet))
+        return windowOpen ? 1 : 0;
+    (colour ? m_bCartTopicA : m_bCartTopicB) = TRUE;
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return 0;
+    CartChangePathDetermination();
+    if (windowOpen) {
+        OpenCartVerificationSheet(4);
+        return 1;
+    }
+    RunCartVerificationSheet(withSteps ? 5 : 4);
+    return 1;
+}
+
+bool CQORTabDlg::RunAlignmentForNewCartridges() {
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return false;
+    CSpy().OutputData("CQORTabDlg::RunAlignmentForNewCartridges()");
+    return true;
 }

@@ -46,10 +46,22 @@ public:
     INT_PTR RunCartVerificationSheet(int mode);
     // A first-run topic that opens the cartridge wizard; the export's result.
     int RunCartridgeTopic(CartridgeTopic run);
+    // Fitting cartridges from the open window (206, 209, 212): the Ink page's cartridge operation.
+    int FitCartridgesInWindow();
     // The cartridge change of topic 405, on the first run or in the open window.
     int ChangeCartridges();
     // The cartridge installation of topic 404, on the first run or in the open window.
     int InstallCartridges();
+    // The cartridge check of topics 216 and 221, on the first run or in the open window.
+    int CheckCartridges();
+    // The cartridges reported changed by topics 406 to 409 (first run only).
+    int TakeReportedChange();
+    // The cartridge a held print job needs (topics 313 to 316): colour or black; withSteps opens
+    // the wizard on its instructions on the first run.
+    int FitCartridgeForHeldJob(bool colour, bool withSteps);
+    // The alignment new cartridges ask for, in a session of its own; false when the host closed
+    // the module meanwhile (nothing of this object may be touched then).
+    bool RunAlignmentForNewCartridges();
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();

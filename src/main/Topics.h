@@ -30,6 +30,7 @@ enum class FirstRunAction {
 enum class CartridgeTopic {
     // Fit cartridges (206, 209, 212): the session opens and the wizard shows its verification
     // page, modeless; result 0 when it is open already. Ink-tank printers get the main window.
+    // In the open window: the Ink page and its cartridge operation.
     FitCartridges,
     // A cartridge change the host reports (405): while the wizard runs m_bInCartChange is set;
     // the sound plays, the session opens and the wizard shows its verification page, modal. On
@@ -39,6 +40,19 @@ enum class CartridgeTopic {
     // runs from its instructions; on the first run after the change path, modal, in the open
     // window on the Ink page, modeless.
     InstallCartridges,
+    // Checking the cartridges (216, 221), when the printer is ready: the session opens, the change
+    // path decides and the wizard runs from its instructions, modal.
+    CheckCartridges,
+    // The cartridges the host reports as changed in another way (406 to 409): the change path
+    // decides and the wizard shows its verification page, modal, without a session or sound.
+    ReportedChange,
+    // A held print job that needs a colour (313, 315) or a black (314, 316) cartridge: the session
+    // opens, the change path decides and the wizard asks for that cartridge; on the first run
+    // modal, 313 and 314 from the instructions; in the open window modeless.
+    HeldJobColourWithSteps,
+    HeldJobBlackWithSteps,
+    HeldJobColour,
+    HeldJobBlack,
 };
 
 // What a topic does in the open main window.

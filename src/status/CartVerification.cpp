@@ -38,9 +38,14 @@ constexpr NameRow kNames[] = {
     {QOR_CART_COLOR_95, IDS_CARTNAME1_COLOR_95, IDS_CARTNAME2_COLOR_95},
 };
 
-UINT NameOf(const NameRow& row, int position) {
-    return position == 1 ? row.position1 : row.position2;
-}
+// The pages for a single cartridge offer the first position's names of the black and three-colour
+// cartridges they can take.
+constexpr CartridgeName kOneCartridgeNames[] = {
+    {QOR_CART_BLACK, IDS_CARTNAME1_BLACK},       {QOR_CART_BLACK_64, IDS_CARTNAME1_BLACK_64},
+    {QOR_CART_BLACK_53, IDS_CARTNAME1_BLACK_53}, {QOR_CART_COLOR, IDS_CARTNAME1_COLOR},
+    {QOR_CART_COLOR_96, IDS_CARTNAME1_COLOR_96}, {QOR_CART_COLOR_85, IDS_CARTNAME1_COLOR_85},
+    {QOR_CART_MISSING, IDS_CARTNAME1_NONE},
+};
 
 void LogIds(const char* when, const INKINFO& ink) {
     CString line;
@@ -332,28 +337,33 @@ bool StartsAsNew(int position, DWORD chosen, const INKINFO& ink, BOOL postInstal
     return promptNew != FALSE;
 }
 
-DWORD CartridgeOfName(const char* chosenText, int position, const StringLoader& loadString) {
+DWORD CartridgeOfName(const char* chosenText, CartridgeList list, const StringLoader& loadString) {
     if (!chosenText)
         return QOR_CART_MISSING;
-    for (const NameRow& row : kNames) {
-        UINT stringId = NameOf(row, position);
-        if (!stringId)
-            continue;
-        CString name = loadString(stringId);
+    CartridgeName names[std::size(kNames)];
+    int count = CartridgeNamesOf(list, names, static_cast<int>(std::size(names)));
+    for (int index = 0; index < count; ++index) {
+        CString name = loadString(names[index].stringId);
         // A name the resource module lacks stands for nothing, not for an empty choice.
         if (!name.IsEmpty() && name != "~" && name == chosenText)
-            return row.id;
+            return names[index].id;
     }
     return QOR_CART_MISSING;
 }
 
-int CartridgeNamesOf(int position, CartridgeName* names, int capacity) {
+int CartridgeNamesOf(CartridgeList list, CartridgeName* names, int capacity) {
     int count = 0;
-    for (const NameRow& row : kNames) {
-        UINT stringId = NameOf(row, position);
+    auto offer = [&](DWORD id, UINT stringId) {
         if (stringId && count < capacity)
-            names[count++] = {row.id, stringId};
+            names[count++] = {id, stringId};
+    };
+    if (list == CartridgeList::OneCartridge) {
+        for (const CartridgeName& name : kOneCartridgeNames)
+            offer(name.id, name.stringId);
+        return count;
     }
+    for (const NameRow& row : kNames)
+        offer(row.id, list == CartridgeList::Position1 ? row.position1 : row.position2);
     return count;
 }
 
@@ -382,4 +392,35 @@ NextRefusal RefuseNext(DWORD chosen1, DWORD chosen2, bool printStyle2, BOOL skip
     const bool empty2 = CGUIInkDisplay::WhatIsIt(chosen2) == NOINK;
     const bool refused = printStyle2 ? empty1 && empty2 : empty1 || empty2;
     return refused ? NextRefusal::NoCartridge : NextRefusal::None;
+}
+
+HeldJobNeed NeedOfHeldJob(BOOL colourTopic, BOOL blackTopic) {
+    if (colourTopic)
+        return HeldJobNeed::Colour;
+    return blackTopic ? HeldJobNeed::Black : HeldJobNeed::Any;
+}
+
+bool MeetsHeldJob(HeldJobNeed need, DWORD logicalId) {
+    switch (need) {
+    case HeldJobNeed::Black:
+        return CGUIInkDisplay::WhatIsIt(logicalId) == BLACK;
+    case HeldJobNeed::Colour:
+        return CGUIInkDisplay::WhatIsIt(logicalId) == COLOR;
+    case HeldJobNeed::Any:
+        break;
+    }
+    return true;
+}
+
+bool OneCartridgeStartsNew(DWORD chosen, const INKINFO& ink, BOOL promptNew) {
+    if (promptNew)
+        return true;
+    switch (CGUIInkDisplay::WhatIsIt(chosen)) {
+    case BLACK:
+        return ink.nBlackLevel < kLowLevel;
+    case COLOR:
+        return Lowest(ink.nColorLevel1, ink.nColorLevel2, ink.nColorLevel3) < kLowLevel;
+    default:
+        return false;
+    }
 }

@@ -102,18 +102,25 @@ bool StartsAsNew(int position, DWORD chosen, const INKINFO& ink, BOOL postInstal
 
 // ---- Names and ids ----
 
-// The cartridge a chosen name stands for in a position (1 or 2), by the table of the resource
-// module's names; loadString gives the text of a string id (empty when missing; "~" marks a name
-// the model does not use). A null text (no choice) and a name that matches none give 32.
-using StringLoader = std::function<CString(UINT id)>;
-DWORD CartridgeOfName(const char* chosenText, int position, const StringLoader& loadString);
+// The lists of cartridge names: one for each position of the verification page, and the one of
+// the pages for a single cartridge (black 48, 64, 53, colour 80, 96, 85, and no cartridge).
+enum class CartridgeList { Position1, Position2, OneCartridge };
+constexpr CartridgeList ListOfPosition(int position) {
+    return position == 1 ? CartridgeList::Position1 : CartridgeList::Position2;
+}
 
-// The string ids of the names a position offers, in the table's order (id, string id).
+// The cartridge a chosen name stands for in a list, by the resource module's names; loadString
+// gives the text of a string id (empty when missing; "~" marks a name the model does not use). A
+// null text (no choice) and a name that matches none give 32.
+using StringLoader = std::function<CString(UINT id)>;
+DWORD CartridgeOfName(const char* chosenText, CartridgeList list, const StringLoader& loadString);
+
+// The string ids of the names a list offers, in its order (id, string id).
 struct CartridgeName {
     DWORD id;
     UINT stringId;
 };
-int CartridgeNamesOf(int position, CartridgeName* names, int capacity);
+int CartridgeNamesOf(CartridgeList list, CartridgeName* names, int capacity);
 
 // ---- Next ----
 
@@ -126,3 +133,16 @@ bool MarkNewCartridge(INKINFO& ink, DWORD chosen);
 // (either one; under print style 2 both).
 enum class NextRefusal { None, PhotoWithoutColour, NoCartridge };
 NextRefusal RefuseNext(DWORD chosen1, DWORD chosen2, bool printStyle2, BOOL skipCartAlign);
+
+// ---- One cartridge ----
+
+// The cartridge a held print job waits for: the colour topics ask for a three-colour cartridge,
+// the black ones (without a colour topic) for a black one.
+enum class HeldJobNeed { Any, Black, Colour };
+HeldJobNeed NeedOfHeldJob(BOOL colourTopic, BOOL blackTopic);
+// Whether the cartridge the printer now names in position 1 is the one the job needs.
+bool MeetsHeldJob(HeldJobNeed need, DWORD logicalId);
+
+// Whether a page for a single cartridge starts with "new" chosen: the position's new-cartridge
+// flag is set, or the cartridge's ink is low (below 13).
+bool OneCartridgeStartsNew(DWORD chosen, const INKINFO& ink, BOOL promptNew);

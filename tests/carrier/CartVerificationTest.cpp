@@ -298,23 +298,23 @@ TEST(CartVerification, AChosenNameStandsForTheFirstCartridgeOfItsPositionThatBea
         auto found = names.find(id);
         return found == names.end() ? CString() : found->second;
     };
-    EXPECT_EQ(CartridgeOfName("Black", 1, load), kBlack);
-    EXPECT_EQ(CartridgeOfName("Colour", 1, load), kColour);
-    EXPECT_EQ(CartridgeOfName("Photo", 2, load), kPhoto);
-    EXPECT_EQ(CartridgeOfName("~", 1, load), kMissing);
-    EXPECT_EQ(CartridgeOfName("Photo", 1, load), kMissing);
-    EXPECT_EQ(CartridgeOfName("Unheard of", 1, load), kMissing);
-    EXPECT_EQ(CartridgeOfName(nullptr, 1, load), kMissing);
+    EXPECT_EQ(CartridgeOfName("Black", CartridgeList::Position1, load), kBlack);
+    EXPECT_EQ(CartridgeOfName("Colour", CartridgeList::Position1, load), kColour);
+    EXPECT_EQ(CartridgeOfName("Photo", CartridgeList::Position2, load), kPhoto);
+    EXPECT_EQ(CartridgeOfName("~", CartridgeList::Position1, load), kMissing);
+    EXPECT_EQ(CartridgeOfName("Photo", CartridgeList::Position1, load), kMissing);
+    EXPECT_EQ(CartridgeOfName("Unheard of", CartridgeList::Position1, load), kMissing);
+    EXPECT_EQ(CartridgeOfName(nullptr, CartridgeList::Position1, load), kMissing);
     // Position 2 has no names for 85 and 128: its list never offers them.
     CartridgeName offered[32];
-    int count = CartridgeNamesOf(2, offered, 32);
+    int count = CartridgeNamesOf(CartridgeList::Position2, offered, 32);
     EXPECT_EQ(count, 15);
     for (int index = 0; index < count; ++index) {
         EXPECT_NE(offered[index].id, 85u);
         EXPECT_NE(offered[index].id, kAltColour);
     }
-    EXPECT_EQ(CartridgeNamesOf(1, offered, 32), 17);
-    EXPECT_EQ(CartridgeNamesOf(1, offered, 4), 4);
+    EXPECT_EQ(CartridgeNamesOf(CartridgeList::Position1, offered, 32), 17);
+    EXPECT_EQ(CartridgeNamesOf(CartridgeList::Position1, offered, 4), 4);
 }
 
 TEST(CartVerification, ANewCartridgeGetsTheMarkerInEveryLevelOfItsInk) {
@@ -365,4 +365,37 @@ TEST(CartVerification, NextStaysOnThePageForAPhotoWithoutColourAndForMissingCart
                                         << c.printStyle2 << " skip " << c.skip);
         EXPECT_EQ(RefuseNext(c.chosen1, c.chosen2, c.printStyle2, c.skip), c.refusal);
     }
+}
+
+TEST(CartVerification, AHeldJobAsksForTheKindItsTopicNamesAndColourWinsOverBlack) {
+    struct Case {
+        BOOL colourTopic, blackTopic;
+        DWORD fitted;
+        bool meets;
+    };
+    const Case cases[] = {
+        {TRUE, FALSE, kColour, true},  {TRUE, FALSE, kAltColour, true},
+        {TRUE, FALSE, kBlack, false},  {TRUE, TRUE, kBlack, false},
+        {FALSE, TRUE, kBlack, true},   {FALSE, TRUE, 64, true},
+        {FALSE, TRUE, kColour, false}, {FALSE, TRUE, kMissing, false},
+        {FALSE, TRUE, 16, false},      {FALSE, FALSE, kMissing, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fitted);
+        EXPECT_EQ(MeetsHeldJob(NeedOfHeldJob(c.colourTopic, c.blackTopic), c.fitted), c.meets);
+    }
+}
+
+TEST(CartVerification, ASingleCartridgeStartsAsNewWhenFlaggedOrLow) {
+    INKINFO ink = DualInk(kColour, kBlack);
+    ink.nBlackLevel = 12;
+    EXPECT_TRUE(OneCartridgeStartsNew(kBlack, ink, FALSE));
+    EXPECT_FALSE(OneCartridgeStartsNew(kColour, ink, FALSE));
+    ink.nColorLevel2 = 5;
+    EXPECT_TRUE(OneCartridgeStartsNew(kColour, ink, FALSE));
+    EXPECT_FALSE(OneCartridgeStartsNew(kMissing, ink, FALSE));
+    EXPECT_TRUE(OneCartridgeStartsNew(kMissing, ink, TRUE));
+    // The new-cartridge marker counts as full.
+    ink.nBlackLevel = QOR_NEW_CARTRIDGE_MARKER;
+    EXPECT_FALSE(OneCartridgeStartsNew(kBlack, ink, FALSE));
 }

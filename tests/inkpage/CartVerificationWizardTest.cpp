@@ -1,54 +1,10 @@
 // The cartridge verification wizard as the Ink page's install link opens it: its pages, the
 // shared wizard buttons, and what Next tells the host.
-#include "../main/MainWindowFixture.h"
+#include "CartWizardFixture.h"
 #include "InkCartridgePage.h"
-#include "InkTestSupport.h"
+#include "cartridge/CartInformation.h"
+#include "cartridge/CartVerificationPage1AIO.h"
 #include "cartridge/CartVerificationPage2.h"
-#include "cartridge/CartVerificationSheet.h"
-
-namespace {
-const std::vector<std::pair<std::string, std::string>> kModel = {
-    {"IDO_SPECIFY_CARTRIDGE_INFO", "0"}, {"IDO_PRINTSTYLE", "1"},
-    {"IDO_PRINTHEADFORMAT", "1"},        {"IDO_DEFAULT_COLORCART", "80"},
-    {"IDO_DEFAULT_BLACKCART", "48"},     {"IDO_CARTRIDGE_INSTALLATION_AIO", "0"},
-};
-} // namespace
-
-class CartVerificationWizardTest : public MainWindowTest {
-protected:
-    // Opens the wizard from the Ink page's install link, as a user does.
-    CCartVerificationSheet* OpenWizard() {
-        EXPECT_EQ(Open(103), 1);
-        CQORPage* page = Main()->GetPageSheet()->GetQorPage(kInkPage);
-        ::SendMessageA(*page, WM_COMMAND, MAKEWPARAM(IDC_INK_INSTALL_LINK, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(*page, IDC_INK_INSTALL_LINK)));
-        return Wizard();
-    }
-    static CCartVerificationSheet* Wizard() {
-        return Main() ? Main()->m_Slots.GetAs<CCartVerificationSheet>(kCartVerificationSheet)
-                      : nullptr;
-    }
-    static void Press(UINT id) {
-        HWND page = *Wizard()->GetActivePage();
-        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(page, static_cast<int>(id))));
-    }
-    static HWND Item(UINT id) {
-        return ::GetDlgItem(*Wizard()->GetActivePage(), static_cast<int>(id));
-    }
-    static void Choose(UINT combo, int index) {
-        ::SendMessageA(Item(combo), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
-    static int FindName(UINT combo, UINT stringId) {
-        CString name;
-        name.LoadString(stringId);
-        return static_cast<int>(::SendMessageA(Item(combo), CB_FINDSTRINGEXACT,
-                                               static_cast<WPARAM>(-1),
-                                               reinterpret_cast<LPARAM>(name.c_str())));
-    }
-
-    TestOptions options{kModel};
-};
 
 TEST_F(CartVerificationWizardTest,
        TheInstallLinkOpensTheWizardOnItsInstructionsAndMovesByItsButtons) {
@@ -117,17 +73,17 @@ TEST_F(CartVerificationWizardTest,
     host.requests.clear();
     TestLog nextLog;
     Press(IDC_WIZARD_NEXT);
-    EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBCloseSession}));
+    EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBOpenSession, CBCloseSession}));
     EXPECT_EQ(reported.LogCartID1, 96u);
     EXPECT_EQ(reported.LogCartID2, QOR_CART_BLACK);
     EXPECT_EQ(reported.nColorLevel1, QOR_NEW_CARTRIDGE_MARKER);
     EXPECT_EQ(reported.nColorLevel3, QOR_NEW_CARTRIDGE_MARKER);
     EXPECT_EQ(reported.nBlackLevel, 60); // declared old: its level stands
     EXPECT_EQ(reported.bCartChanged1, 0u);
-    // A new cartridge in mode 1: an alignment is due.
-    EXPECT_TRUE(nextLog.Contains("CCartVerificationPage2::OnNextbutton() (1)"));
-    EXPECT_TRUE(nextLog.HasSequence({"CCartVerificationPage2::OnNextbutton() an alignment is due",
-                                     "CCartVerificationPage2::OnNextbutton() (5)"}));
+    // A new cartridge in mode 1: the alignment runs in a session of its own.
+    for (const char* step : {"(1)", "(3)", "(5)"})
+        EXPECT_TRUE(
+            nextLog.Contains(std::string("CCartVerificationPage2::OnNextbutton() ") + step));
     EXPECT_FALSE(Wizard()->IsWindow());
 }
 
@@ -153,16 +109,55 @@ TEST_F(CartVerificationWizardTest, WhereNoAlignmentMayFollowAMissingCartridgeKee
     EXPECT_EQ(Main()->m_Records.ink.bCartChanged2, 1u);
 }
 
-TEST_F(CartVerificationWizardTest, AWizardMissingOneOfItsPagesDoesNotOpen) {
-    // The information page that this model asks for is not among the pages this wizard has.
+TEST_F(CartVerificationWizardTest, AModelThatNamesItsCartridgesGetsInformationAndSendsNothing) {
     TestOptions informationModel(
         std::vector<std::pair<std::string, std::string>>{{"IDO_SPECIFY_CARTRIDGE_INFO", "1"}});
-    ASSERT_EQ(Open(103), 1);
-    EXPECT_FALSE(Main()->OpenCartVerificationSheet(1));
-    EXPECT_TRUE(
-        log.Contains("CCartVerificationSheet: this printer's cartridge page cannot be shown"));
-    EXPECT_FALSE(Main()->m_Slots.IsOpen(kCartVerificationSheet));
+    CCartVerificationSheet* wizard = OpenWizard();
+    ASSERT_NE(wizard, nullptr);
+    Press(IDC_WIZARD_NEXT);
+    ASSERT_NE(dynamic_cast<CCartInformation*>(wizard->GetActivePage()), nullptr);
+    // Opened with the instructions, the page leads back to them.
+    EXPECT_TRUE(::IsWindowEnabled(Item(IDC_WIZARD_BACK)));
+    host.requests.clear();
+    Press(IDC_WIZARD_NEXT);
+    EXPECT_EQ(host.Codes(), std::vector<int>{CBCloseSession});
+    EXPECT_FALSE(wizard->IsWindow());
     EXPECT_TRUE(Main()->HasMainWindow());
+
+    // The check at installation shows the page alone: there is nothing to go back to.
+    ASSERT_TRUE(Main()->OpenCartVerificationSheet(3));
+    ASSERT_NE(dynamic_cast<CCartInformation*>(Wizard()->GetActivePage()), nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_WIZARD_BACK)));
+}
+
+TEST_F(CartVerificationWizardTest, AllInOneDevicesGetTheirOwnStepsByTheirCoversAndLatch) {
+    struct Case {
+        const char* twoCovers;
+        const char* latch;
+        UINT steps;
+    };
+    const Case cases[] = {
+        {"0", "0", IDS_CARTV1_AIO_STEPS},
+        {"0", "1", IDS_CARTV1_AIO_STEPS_LATCH},
+        {"1", "0", IDS_CARTV1_AIO_STEPS_TWO_COVERS},
+        {"1", "1", IDS_CARTV1_AIO_STEPS_TWO_COVERS_LATCH},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.twoCovers) + c.latch);
+        TestOptions allInOne(std::vector<std::pair<std::string, std::string>>{
+            {"IDO_CARTRIDGE_INSTALLATION_AIO", "1"},
+            {"IDO_TWO_COVERS_CART_INSTALL", c.twoCovers},
+            {"IDO_CARTWITHLATCH", c.latch},
+            {"IDO_AIO_FAMILY", "1"}});
+        ASSERT_NE(OpenWizard(), nullptr);
+        ASSERT_NE(dynamic_cast<CCartVerificationPage1AIO*>(Wizard()->GetActivePage()), nullptr);
+        CString expected;
+        expected.LoadString(c.steps);
+        EXPECT_EQ(Wizard()->GetActivePage()->GetDlgItemText(IDC_CARTV1_STEPS), expected);
+        expected.LoadString(IDS_CARTV1_AIO_HEADING_FAMILY);
+        EXPECT_EQ(Wizard()->GetActivePage()->GetDlgItemText(IDC_CARTV1_HEADING), expected);
+        EntryTerminateNow();
+    }
 }
 
 TEST_F(CartVerificationWizardTest, InstallingCartridgesOnABusyPrinterExplainsWhyAndEnds) {

@@ -38,16 +38,16 @@ const TopicCase kCases[] = {
     {202, {0, kNoPage, kGeneral}, {1, 5, kGeneral}},
     {203, {1, 0, 0}, {1, 3, 0}},
     {204, {0, kNoPage, kGeneral}, {1, 3, 0}},
-    {206, {1, kNoPage, 0, true}, {1, 3, 0}},
-    {212, {1, kNoPage, 0, true}, {1, 3, 0}},
+    {206, {1, kNoPage, 0, true}, {1, 3, 0, true}},
+    {212, {1, kNoPage, 0, true}, {1, 3, 0, true}},
     {207, {0, kNoPage, kGeneral}, {1, 3, 0}},
     {210, {0, kNoPage, kGeneral}, {1, 3, 0}},
     {213, {1, 0, 0}, {1, 3, 0}},
     {214, {1, kNoPage, 0}, {1, 5, 0}},
-    {216, {1, 0, 0}, {1, 3, 0}},
+    {216, {1, kNoPage, 0}, {1, 3, 0}}, // the modal wizard, cancelled
     {218, {0, kNoPage, kNetwork}, {1, 5, kNetwork}},
     {219, {0, kNoPage, kGeneral}, {1, 5, kGeneral}},
-    {221, {1, 0, 0}, {1, 3, 0}},
+    {221, {1, kNoPage, 0}, {1, 3, 0}},
     {222, {0, kNoPage, 0}, {1, 5, 0}},
     {223, {1, 5, 0}, {1, 5, 0}},
     {224, {1, 2, 0}, {1, 2, 0}},
@@ -61,12 +61,12 @@ const TopicCase kCases[] = {
     {307, {1, 0, 0}, {1, 3, 0}},
     {308, {1, 0, 0}, {1, 5, 0}},
     {309, {1, 0, 0}, {1, 0, 0}},
-    {313, {1, 0, 0}, {1, 5, 0}},
-    {316, {1, 0, 0}, {1, 5, 0}},
+    {313, {1, kNoPage, 0}, {1, 5, 0, true}}, // modal first, modeless in the window
+    {316, {1, kNoPage, 0}, {1, 5, 0, true}},
     {317, {1, 0, 0}, {1, 0, 0}},
-    {404, {1, kNoPage, 0}, {1, 3, 0}}, // modal on the first run, cancelled
-    {405, {1, kNoPage, 0}, {1, 3, 0}}, // the modal wizard, cancelled: nothing stays open
-    {406, {1, 0, 0}, {1, 0, 0}},
+    {404, {1, kNoPage, 0}, {1, 3, 0, true}}, // modal on the first run, cancelled
+    {405, {1, kNoPage, 0}, {1, 3, 0}},       // the modal wizard, cancelled: nothing stays open
+    {406, {1, kNoPage, 0}, {1, 0, 0}},
     {600, {1, 0, 0}, {1, 0, 0}},
     {701, {1, 0, 0}, {1, 5, 0}},
     {702, {1, 0, 0}, {1, 0, 0}},
@@ -129,6 +129,7 @@ TEST_F(TopicTableTest, EachTopicActsInTheOpenWindowAsItsRowSays) {
         // Help never closes the open window.
         EXPECT_EQ(ShownPage(), c.openWindow.page);
         EXPECT_EQ(HelpOpened(), c.openWindow.help);
+        EXPECT_EQ(Main() && Main()->m_Slots.IsOpen(kCartVerificationSheet), c.openWindow.wizard);
         EntryTerminateNow();
     }
 }

@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -20,6 +21,20 @@
 
 namespace {
 using namespace soak;
+
+// The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003};
+
+bool IsWizardCommand(int id) {
+    return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=
+           std::end(kWizardCommands);
+}
+
+bool HasClass(HWND window, const char* name) {
+    char className[32] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    return _stricmp(className, name) == 0;
+}
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM list) {
     // Input reaches only what is shown: a hidden page's controls get no keys or clicks.
@@ -71,6 +86,7 @@ private:
     void ChoosePrinter();
     void CallBackFromAnswer();
     void TerminateFromTimer();
+    void WizardStep();
 
     void MouseMessage(HWND target);
     void KeyMessage(HWND target);
@@ -91,6 +107,7 @@ private:
     std::map<std::string, int> m_counts;
     std::set<HWND> m_reportedWindows;
     int m_lifetimes = 0;
+    int m_wizardActions = 0;
 };
 
 const SoakRun::Operation SoakRun::kOperations[] = {
@@ -107,6 +124,7 @@ const SoakRun::Operation SoakRun::kOperations[] = {
     {"choose printer", 1, 1, &SoakRun::ChoosePrinter},
     {"call back in answer", 2, 0, &SoakRun::CallBackFromAnswer},
     {"terminate by timer", 2, 0, &SoakRun::TerminateFromTimer},
+    {"wizard step", 12, 2, &SoakRun::WizardStep},
 };
 
 const SoakRun::Operation& SoakRun::Choose() {
@@ -227,6 +245,53 @@ void SoakRun::ChangeCartridges() {
         ++m_lifetimes;
     m_host.ChangeCart(m_profile.printerName.c_str(), static_cast<int>(AnyValue(m_random)),
                       SomeStatus(), m_host.Printer().Port());
+}
+
+void SoakRun::WizardStep() {
+    // A user in a wizard: chooses in its lists, answers its choices and presses its buttons.
+    for (HWND top : ModuleHost::ModuleWindows()) {
+        std::vector<HWND> children;
+        ::EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&children));
+        std::vector<HWND> controls;
+        for (HWND child : children) {
+            LONG style = ::GetWindowLongA(child, GWL_STYLE);
+            bool radio = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+            if (IsWizardCommand(::GetDlgCtrlID(child)) || HasClass(child, "ComboBox") || radio)
+                controls.push_back(child);
+        }
+        bool wizard = std::any_of(controls.begin(), controls.end(), [](HWND control) {
+            return ::GetDlgCtrlID(control) == kWizardCommands[0];
+        });
+        if (!wizard)
+            continue;
+        ++m_wizardActions;
+        HWND control = controls[Below(m_random, controls.size())];
+        HWND page = ::GetParent(control);
+        int id = ::GetDlgCtrlID(control);
+        if (HasClass(control, "ComboBox")) {
+            // Any entry, or none at all.
+            LRESULT count = Send(control, CB_GETCOUNT, 0, 0);
+            int entry =
+                static_cast<int>(Below(m_random, static_cast<size_t>(count > 0 ? count : 0) + 1)) -
+                1;
+            Send(control, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+            Post(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(control));
+        } else if (IsWizardCommand(id)) {
+            Post(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+        } else {
+            Post(control, BM_CLICK, 0, 0);
+        }
+        return;
+    }
+    // No wizard is open: the user asks for one where the module opens it modeless.
+    if (m_host.IsOpen()) {
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 313, 314, 315, 316, 404}), SomeStatus());
+        return;
+    }
+    ++m_lifetimes;
+    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212}), SomeStatus(),
+                m_host.Printer().Port());
 }
 
 void SoakRun::Pump() {
@@ -402,12 +467,8 @@ void SoakRun::DrawMessage(HWND target) {
     ::GetClientRect(target, &client);
     HWND parent = ::GetParent(target);
     LONG style = ::GetWindowLongA(target, GWL_STYLE);
-    char className[32] = {};
-    ::GetClassNameA(target, className, sizeof className);
-    bool ownerDrawnButton =
-        _stricmp(className, "Button") == 0 && (style & BS_TYPEMASK) == BS_OWNERDRAW;
-    bool ownerDrawnStatic =
-        _stricmp(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_OWNERDRAW;
+    bool ownerDrawnButton = HasClass(target, "Button") && (style & BS_TYPEMASK) == BS_OWNERDRAW;
+    bool ownerDrawnStatic = HasClass(target, "Static") && (style & SS_TYPEMASK) == SS_OWNERDRAW;
     if (parent && (ownerDrawnButton || ownerDrawnStatic)) {
         DRAWITEMSTRUCT item{};
         item.CtlType = ownerDrawnButton ? ODT_BUTTON : ODT_STATIC;
@@ -534,6 +595,7 @@ int SoakRun::Run() {
                 m_unattended.ShellOpens(), m_unattended.ModalCloses());
     for (const auto& [name, count] : m_counts)
         std::printf("soak:   %-18s %d\n", name.c_str(), count);
+    std::printf("soak: %d actions in wizards\n", m_wizardActions);
     std::printf("soak: %d operations, %d failures\n", m_settings.operations, m_failures);
     std::fflush(stdout);
     return m_failures ? 1 : 0;

@@ -9,10 +9,12 @@
 #include "MessageQueue.h"
 #include "NvoIniFile.h"
 #include "QORTabDlg.h"
+#include "host/QorModule.h"
 
 #include <mmsystem.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 char g_szCDRoot[MAX_PATH] = {};
@@ -53,24 +55,11 @@ bool IsFile(const char* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The folder of the module this code is linked into, with a trailing backslash.
-CString ModuleFolder() {
-    HMODULE module = nullptr;
-    if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                  GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                              g_szCDRoot, &module))
-        return CString();
-    char path[MAX_PATH] = {};
-    DWORD length = ::GetModuleFileNameA(module, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return CString();
-    CString folder(path, static_cast<int>(length));
-    return folder.Left(folder.ReverseFind('\\') + 1);
-}
-
 CString FindSoundFile() {
-    CString besideModule = ModuleFolder() + kCartridgeChangeSound;
-    if (IsFile(besideModule))
+    // Never a bare name: that would find a file in the host's current folder.
+    const std::string folder = ModuleFolder();
+    CString besideModule = CString(folder.c_str()) + kCartridgeChangeSound;
+    if (!folder.empty() && IsFile(besideModule))
         return besideModule;
     char windows[MAX_PATH] = {};
     UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);

@@ -42,7 +42,7 @@ std::unique_ptr<CPropertyPage> MakePage(CartWizardPage page, const CartWizardPla
 } // namespace
 
 CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
-    : CWizardSheet("", parent), m_iSheetStyle(mode) {
+    : CQorWizardSheet(kCartVerificationSheet, IDS_CARTV_TITLE, parent), m_iSheetStyle(mode) {
     CSpy().OutputEach("CCartVerificationSheet::CCartVerificationSheet()", "m_iSheetStyle", mode);
     CQORTabDlg* main = g_pQORTabDlg;
     if (!main)
@@ -69,32 +69,8 @@ CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
     }
 }
 
-INT_PTR CCartVerificationSheet::RunModal() {
-    if (GetPageCount() == 0)
-        return -1;
-    m_bModal = true;
-    return DoModal();
-}
-
-BOOL CCartVerificationSheet::CreateModeless() {
-    if (GetPageCount() == 0)
-        return FALSE;
-    m_bModal = false;
-    return Create(nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE);
-}
-
 BOOL CCartVerificationSheet::OnInitDialog() {
-    m_Palette.Create(IDR_PALETTE);
-    if (HDC dc = ::GetDC(m_hWnd)) {
-        m_Palette.Realize(dc);
-        ::ReleaseDC(m_hWnd, dc);
-    }
-    BOOL result = CWizardSheet::OnInitDialog();
-    CString title;
-    title.LoadString(IDS_CARTV_TITLE);
-    if (g_pQORTabDlg)
-        title += " - " + g_pQORTabDlg->m_strPrinterName;
-    SetWizardTitle(title);
+    BOOL result = CQorWizardSheet::OnInitDialog();
     CSpy().OutputData("CCartVerificationSheet::OnInitDialog()");
     return result;
 }
@@ -103,14 +79,7 @@ void CCartVerificationSheet::CloseWizard(bool shutDownMain) {
     // A held job's request ends with the wizard that served it.
     if (g_pQORTabDlg)
         g_pQORTabDlg->m_bCartTopicA = g_pQORTabDlg->m_bCartTopicB = FALSE;
-    if (m_bModal) {
-        EndDialog(0);
-        return;
-    }
-    DestroyWindow();
-    // The main object may close the module here: nothing of this sheet is touched afterwards.
-    if (shutDownMain && g_pQORTabDlg)
-        g_pQORTabDlg->Shutdown(kCartVerificationSheet);
+    CQorWizardSheet::CloseWizard(shutDownMain);
 }
 
 void CCartVerificationSheet::CancelWizard() {
@@ -118,13 +87,4 @@ void CCartVerificationSheet::CancelWizard() {
     if (g_pQORTabDlg)
         g_pQORTabDlg->DoCallback(CBCloseSession, nullptr, 0, 0);
     CloseWizard(true);
-}
-
-void CCartVerificationSheet::OnOK() {
-    if (auto* page = dynamic_cast<CCartWizardPage*>(GetActivePage()))
-        page->PressNext();
-}
-
-void CCartVerificationSheet::OnCancel() {
-    CancelWizard();
 }

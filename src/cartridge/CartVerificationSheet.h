@@ -3,23 +3,17 @@
 // alignment may follow; it runs modal (the export returns when it closes) or modeless.
 #pragma once
 
-#include "Palette256.h"
-#include "WizardSheet.h"
+#include "main/QorWizardSheet.h"
 
 #include <memory>
 #include <vector>
 
-class CCartVerificationSheet : public CWizardSheet {
+class CCartVerificationSheet : public CQorWizardSheet {
 public:
     CCartVerificationSheet(int mode, CWnd* parent = nullptr);
 
-    // Runs the wizard until it closes and returns its result; -1 when it could not be made.
-    INT_PTR RunModal();
-    // Creates the wizard as a window of its own, visible; FALSE when it could not be made.
-    BOOL CreateModeless();
-
-    // Ends the wizard as its run asks: a modal run ends with 0; a modeless window is destroyed,
-    // and then the main window is shut down with reason 3 when shutDownMain.
+    // Ends the wizard (CQorWizardSheet::CloseWizard with window id 3); a held job's request ends
+    // with it.
     void CloseWizard(bool shutDownMain);
     // What Cancel, Escape and the caption's close do: the host's session ends with the wizard.
     void CancelWizard();
@@ -29,12 +23,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    // Enter presses the page's Next; Escape and the caption's close cancel.
-    void OnOK() override;
-    void OnCancel() override;
 
 private:
-    CPalette256 m_Palette;
     std::vector<std::unique_ptr<CPropertyPage>> m_Pages;
-    bool m_bModal = false;
 };

@@ -1,40 +1,24 @@
-// What every page of the cartridge wizard shares: a bold heading and the four wizard buttons
-// (Back, Next, Cancel, Help) of its own template, which act on the page's sheet. Enter presses
-// Next, Escape Cancel.
+// What every page of the cartridge wizard shares beyond the module's wizard pages: Cancel ends
+// the host's session with the wizard, Help opens the cartridges' topic, the ink tanks and what
+// follows the report of fitted cartridges.
 #pragma once
 
 #include "CartVerificationSheet.h"
-#include "GuiFont.h"
 #include "InkTank.h"
-#include "PropertySheet.h"
+#include "main/QorWizardPage.h"
 #include "qor.h"
 
 class CQORTabDlg;
 
-class CCartWizardPage : public CPropertyPage {
+class CCartWizardPage : public CQorWizardPage {
 public:
-    using CPropertyPage::CPropertyPage;
-
-    // What Enter does anywhere in the wizard.
-    void PressNext() { OnNextbutton(); }
+    using CQorWizardPage::CQorWizardPage;
 
 protected:
-    BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
-    // Next: each page decides where it leads.
-    virtual void OnNextbutton() = 0;
-    void OnBackbutton();
-    void OnCancelbutton();
-    void OnHelpbutton();
-    void OnOK() override { OnNextbutton(); }
-    void OnCancel() override { OnCancelbutton(); }
-    DECLARE_MESSAGE_MAP()
+    void OnCancelbutton() override;
+    unsigned HelpTopic() const override;
 
     CCartVerificationSheet* Sheet() const;
-    // Sets the heading's text from a string of the resource module, in bold.
-    void SetHeading(UINT controlId, UINT stringId);
-    void SetText(UINT controlId, UINT stringId);
-    void ShowControl(UINT controlId, bool shown);
     // Shows in a tank the ink of the cartridge chosen for a position; full when it is declared
     // new.
     static void ShowTank(CGUIInkTank& tank, DWORD chosen, const INKINFO& ink, BOOL promptNew);
@@ -43,7 +27,4 @@ protected:
     // and of the wizard. logName names the step's log lines. Nothing of the page is touched once
     // the host has closed the module.
     void FinishFitting(CQORTabDlg& main, bool anyNew, const char* logName);
-
-private:
-    CGUIFont m_HeadingFont;
 };

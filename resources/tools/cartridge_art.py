@@ -9,6 +9,8 @@ silhouette becomes exactly the key colour, so its soft edges are already blended
   as dashed outlines, the invalid cartridge greyed with a red "!", the unidentified one greyed
   with a blue "?".
 - The labels under the two carrier positions: which inks belong there.
+- The alignment pages' carriage: the two positions side by side, one of them empty when only
+  one cartridge is aligned.
 - The Ink Cartridge page's links: a round badge with what the link does (install, test page,
   align, clean, clean rollers, help, order), normal, hovered and, for the maintenance links,
   disabled.
@@ -251,6 +253,16 @@ CARTRIDGES = {
 }
 
 
+def draw_carrier(left, right):
+    """Two positions of the carriage side by side: the alignment pages' picture."""
+    canvas = Canvas(2 * CART_WIDTH, CART_HEIGHT, KEY)
+    for offset, picture in ((0, left), (CART_WIDTH, right)):
+        for y in range(CART_HEIGHT):
+            for x in range(CART_WIDTH):
+                canvas.put(offset + x, y, picture.get(x, y))
+    return canvas
+
+
 def draw_all():
     pictures = {}
     for name, (inks, variant, tall) in CARTRIDGES.items():
@@ -261,6 +273,10 @@ def draw_all():
     pictures["cart_unidentified"] = draw_marked_cartridge((30, 112, 184), "?")
     pictures["cart_label_left"] = draw_position_label([CYAN, MAGENTA, YELLOW])
     pictures["cart_label_right"] = draw_position_label([BLACK_INK, PHOTO_INKS[0]])
+    colour, black = pictures["cart_color"], pictures["cart_black"]
+    pictures["align_carrier_both"] = draw_carrier(colour, black)
+    pictures["align_carrier_colour"] = draw_carrier(colour, pictures["cart_missing_right"])
+    pictures["align_carrier_black"] = draw_carrier(pictures["cart_missing_left"], black)
     for kind, disabled in LINKS.items():
         pictures[f"ink_link_{kind}"] = draw_link_icon(kind, "normal")
         pictures[f"ink_link_{kind}_hover"] = draw_link_icon(kind, "hover")

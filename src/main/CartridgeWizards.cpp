@@ -8,13 +8,8 @@
 BOOL CQORTabDlg::OpenCartVerificationSheet(int mode) {
     if (m_Slots.IsOpen(kCartVerificationSheet))
         return FALSE;
-    auto sheet = std::make_unique<CCartVerificationSheet>(mode);
-    CCartVerificationSheet* made = sheet.get();
-    m_Slots.Set(kCartVerificationSheet, std::move(sheet));
-    if (made->CreateModeless())
+    if (OpenWizardInSlot(kCartVerificationSheet, std::make_unique<CCartVerificationSheet>(mode)))
         return TRUE;
-    CSpy().OutputError("CQORTabDlg: the cartridge wizard could not be opened");
-    m_Slots.Delete(kCartVerificationSheet);
     m_bCartTopicA = m_bCartTopicB = FALSE;
     return FALSE;
 }
@@ -22,17 +17,12 @@ BOOL CQORTabDlg::OpenCartVerificationSheet(int mode) {
 INT_PTR CQORTabDlg::RunCartVerificationSheet(int mode) {
     if (m_Slots.IsOpen(kCartVerificationSheet))
         return -1;
-    auto sheet = std::make_unique<CCartVerificationSheet>(mode);
-    CCartVerificationSheet* made = sheet.get();
-    m_Slots.Set(kCartVerificationSheet, std::move(sheet));
-    INT_PTR result = made->RunModal();
+    INT_PTR result =
+        RunWizardInSlot(kCartVerificationSheet, std::make_unique<CCartVerificationSheet>(mode));
     // The host may have closed the module while the wizard ran.
     if (g_pQORTabDlg != this)
         return result;
-    if (result < 0)
-        CSpy().OutputError("CQORTabDlg: the cartridge wizard could not be run");
     m_bCartTopicA = m_bCartTopicB = FALSE;
-    m_Slots.Delete(kCartVerificationSheet);
     Shutdown(kCartVerificationSheet);
     return result;
 }
@@ -176,12 +166,4 @@ int CQORTabDlg::FitCartridgeForHeldJob(bool colour, bool withSteps) {
     }
     RunCartVerificationSheet(withSteps ? 5 : 4);
     return 1;
-}
-
-bool CQORTabDlg::RunAlignmentForNewCartridges() {
-    DoCallback(CBOpenSession, nullptr, 0, 0);
-    if (g_pQORTabDlg != this)
-        return false;
-    CSpy().OutputData("CQORTabDlg::RunAlignmentForNewCartridges()");
-    return true;
 }

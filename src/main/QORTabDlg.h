@@ -17,6 +17,7 @@
 
 class CQORHomePage;
 class CQORPageSheet;
+class CQorWizardSheet;
 
 class CQORTabDlg : public CDialog {
 public:
@@ -59,9 +60,21 @@ public:
     // The cartridge a held print job needs (topics 313 to 316): colour or black; withSteps opens
     // the wizard on its instructions on the first run.
     int FitCartridgeForHeldJob(bool colour, bool withSteps);
-    // The alignment new cartridges ask for, in a session of its own; false when the host closed
-    // the module meanwhile (nothing of this object may be touched then).
+    // The alignment new cartridges ask for, in a session of its own, modal and outside the slot;
+    // false when the host closed the module meanwhile (nothing of this object may be touched).
     bool RunAlignmentForNewCartridges();
+    // The alignment wizard in its slot (window id 7): modal from the Ink page's link, after
+    // which the status poll restarts; modeless for topic 304.
+    INT_PTR RunAlignSheet();
+    BOOL OpenAlignSheet();
+    // Topic 304: on the first run the alignment wizard, modeless, unless the printer is busy
+    // or in error (then its alert); in the open window the Ink page's alignment operation.
+    int AlignTopic();
+    // A wizard sheet in its slot: modeless (FALSE, logged, when it could not be opened), or
+    // modal (its result, -1 logged when it could not run; the slot is emptied afterwards unless
+    // the host closed the module meanwhile).
+    BOOL OpenWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
+    INT_PTR RunWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();

@@ -48,6 +48,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return OpenMainWindow(kPrinterFeaturesPage, step.value);
     case FirstRunAction::CartridgeWizard:
         return RunCartridgeTopic(static_cast<CartridgeTopic>(step.value));
+    case FirstRunAction::Alignment:
+        return AlignTopic();
     case FirstRunAction::Page:
         break;
     }
@@ -114,6 +116,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::CartridgeWizard:
         RunCartridgeTopic(static_cast<CartridgeTopic>(step.value));
+        break;
+    case OpenWindowAction::Alignment:
+        AlignTopic();
         break;
     case OpenWindowAction::Nothing:
         break;

@@ -27,6 +27,7 @@ constexpr FirstRun kFitCartridges = CartridgeWizard(CartridgeTopic::FitCartridge
 constexpr FirstRun kChangeCartridges = CartridgeWizard(CartridgeTopic::ChangeCartridges);
 constexpr FirstRun kInstallCartridges = CartridgeWizard(CartridgeTopic::InstallCartridges);
 constexpr FirstRun kCheckCartridges = CartridgeWizard(CartridgeTopic::CheckCartridges);
+constexpr FirstRun kAlignment{FirstRunAction::Alignment, 0};
 constexpr FirstRun kSuppliesWebThenHome{FirstRunAction::SuppliesWeb, 0};
 constexpr FirstRun kCallbackOnly{FirstRunAction::CallbackOnly, 1};
 
@@ -43,6 +44,7 @@ constexpr OpenWindow kShowHome = Show(kHomePage);
 constexpr OpenWindow kShowInkPage{OpenWindowAction::InkPage, 0};
 constexpr OpenWindow kNothing{OpenWindowAction::Nothing, 0};
 constexpr OpenWindow kSuppliesWeb{OpenWindowAction::SuppliesWeb, 0};
+constexpr OpenWindow kAlignmentInWindow{OpenWindowAction::Alignment, 0};
 constexpr OpenWindow InWindow(CartridgeTopic run) {
     return {OpenWindowAction::CartridgeWizard, static_cast<int>(run)};
 }
@@ -85,7 +87,9 @@ constexpr TopicRow kTopics[] = {
     {225, 225, kOpenHome, Show(kTroubleshootingPage)},
     {301, 301, Open(kTroubleshootingPage), Show(kTroubleshootingPage)},
     {302, 302, kOpenHome, kShowHome},
-    {303, 305, kOpenHome, kShowInkPage},
+    {303, 303, kOpenHome, kShowInkPage},
+    {304, 304, kAlignment, kAlignmentInWindow},
+    {305, 305, kOpenHome, kShowInkPage},
     {306, 306, kOpenHome, kNothing},
     {307, 307, kOpenHome, kShowInkPage},
     {308, 308, kOpenHome, kNothing},

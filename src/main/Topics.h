@@ -24,6 +24,7 @@ enum class FirstRunAction {
     Shutdown,        // only the shutdown check; the export's result is `value`
     CallbackOnly,    // only the host's callback is kept, then the shutdown check; result 1
     CartridgeWizard, // the cartridge wizard as CartridgeTopic `value` runs it
+    Alignment,       // the alignment wizard (CQORTabDlg::AlignTopic)
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -64,6 +65,7 @@ enum class OpenWindowAction {
     HelpThenShutdown, // the help file at topic `value`, then the shutdown check
     SuppliesWeb,      // the supplies web page
     CartridgeWizard,  // the cartridge wizard as CartridgeTopic `value` runs it
+    Alignment,        // the Ink page's alignment operation (CQORTabDlg::AlignTopic)
 };
 
 template <class Action> struct TopicStep {

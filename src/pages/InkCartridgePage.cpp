@@ -224,6 +224,8 @@ void CQORInkCartridgePage::LaunchWizard(WindowId slot) {
     if (slot == kCartVerificationSheet) {
         g_pQORTabDlg->CartChangePathDetermination();
         g_pQORTabDlg->OpenCartVerificationSheet(1);
+    } else if (slot == kAlignSheet) {
+        g_pQORTabDlg->RunAlignSheet();
     }
 }
 

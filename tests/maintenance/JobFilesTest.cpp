@@ -2,7 +2,7 @@
 // the automatic alignment's step and the cartridge-change guard. A decision is checked against
 // the entry of its role, not only the text, since several roles send files of equal names.
 #include "../carrier/CarrierTestSupport.h"
-#include "maintenance/JobFiles.h"
+#include "status/JobFiles.h"
 
 #include <gtest/gtest.h>
 

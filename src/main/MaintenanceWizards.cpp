@@ -1,0 +1,94 @@
+// The maintenance wizards run from the main object, and the slots every wizard sheet runs in.
+#include "CSpy.h"
+#include "QORPageSheet.h"
+#include "QORTabDlg.h"
+#include "maintenance/AlignSheet.h"
+#include "pages/InkCartridgePage.h"
+#include "pages/PrinterReadyCheck.h"
+
+BOOL CQORTabDlg::OpenWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet) {
+    CQorWizardSheet* made = sheet.get();
+    m_Slots.Set(id, std::move(sheet));
+    if (made->CreateModeless())
+        return TRUE;
+    CSpy spy;
+    spy.OutputError("CQORTabDlg: a wizard could not be opened");
+    spy.OutputData(static_cast<int>(id));
+    m_Slots.Delete(id);
+    return FALSE;
+}
+
+INT_PTR CQORTabDlg::RunWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet) {
+    CQorWizardSheet* made = sheet.get();
+    m_Slots.Set(id, std::move(sheet));
+    INT_PTR result = made->RunModal();
+    // The host may have closed the module while the wizard ran: the slot went with it.
+    if (g_pQORTabDlg != this)
+        return result;
+    if (result < 0) {
+        CSpy spy;
+        spy.OutputError("CQORTabDlg: a wizard could not be run");
+        spy.OutputData(static_cast<int>(id));
+    }
+    m_Slots.Delete(id);
+    return result;
+}
+
+bool CQORTabDlg::RunAlignmentForNewCartridges() {
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return false;
+    CSpy().OutputData("CQORTabDlg::RunAlignmentForNewCartridges()");
+    CAlignSheet sheet;
+    if (sheet.RunModal() < 0 && g_pQORTabDlg == this)
+        CSpy().OutputError("CQORTabDlg: the alignment wizard could not be run");
+    return g_pQORTabDlg == this;
+}
+
+INT_PTR CQORTabDlg::RunAlignSheet() {
+    if (m_Slots.Get(kAlignSheet))
+        return -1;
+    INT_PTR result = RunWizardInSlot(kAlignSheet, std::make_unique<CAlignSheet>());
+    if (g_pQORTabDlg == this && GetPageSheet())
+        StartStatusTimer(10);
+    return result;
+}
+
+BOOL CQORTabDlg::OpenAlignSheet() {
+    if (m_Slots.IsOpen(kAlignSheet))
+        return FALSE;
+    return OpenWizardInSlot(kAlignSheet, std::make_unique<CAlignSheet>());
+}
+
+int CQORTabDlg::AlignTopic() {
+    if (HasMainWindow()) {
+        SelectPage(kInkPage);
+        CQORPageSheet* sheet = GetPageSheet();
+        if (auto* page =
+                sheet ? dynamic_cast<CQORInkCartridgePage*>(sheet->GetQorPage(kInkPage)) : nullptr)
+            page->AlignCartridges();
+        return 1;
+    }
+    if (m_Slots.IsOpen(kAlignSheet))
+        return 0;
+    DoCallback(CBGetStatus, &m_InfoStruct, 0, 0);
+    if (g_pQORTabDlg != this)
+        return 0;
+    if (m_InfoStruct.dwStatus == QOR_STATUS_BUSY ||
+        m_InfoStruct.dwStatus == QOR_STATUS_ALERT_BUSY) {
+        {
+            CPrinterReadyDlg alert(*this);
+            alert.CheckPrinter();
+        }
+        if (g_pQORTabDlg == this)
+            Shutdown(kAlignSheet);
+        return 0;
+    }
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return 0;
+    if (OpenAlignSheet())
+        return 1;
+    Shutdown(kNoWindow);
+    return 0;
+}

@@ -1,0 +1,66 @@
+#include "AlignSheet.h"
+
+#include "AlignementCartPage2.h"
+#include "AlignementPage1.h"
+#include "AlignementPage2.h"
+#include "AlignementPage3.h"
+#include "AlignementPhotoCartPage2.h"
+#include "AlignementSingleCartPage2.h"
+#include "CSpy.h"
+#include "main/QORTabDlg.h"
+#include "resource.h"
+
+namespace {
+// The page of a kind; null for a kind this wizard cannot show.
+std::unique_ptr<CPropertyPage> MakePage(AlignPage page) {
+    switch (page) {
+    case AlignPage::Start:
+        return std::make_unique<CAlignementPage1>();
+    case AlignPage::TankValues1:
+        return std::make_unique<CAlignementPage2>();
+    case AlignPage::TankValues2:
+        return std::make_unique<CAlignementPage3>();
+    case AlignPage::CartValues:
+        return std::make_unique<CAlignementCartPage2>();
+    case AlignPage::PhotoValues:
+        return std::make_unique<CAlignementPhotoCartPage2>();
+    case AlignPage::SingleValues:
+        return std::make_unique<CAlignementSingleCartPage2>();
+    default:
+        return nullptr;
+    }
+}
+} // namespace
+
+CAlignSheet::CAlignSheet(CWnd* parent) : CQorWizardSheet(kAlignSheet, IDS_ALIGN_TITLE, parent) {
+    CSpy spy;
+    spy.OutputData("CAlignSheet::CAlignSheet()");
+    const CQORTabDlg* main = g_pQORTabDlg;
+    if (!main)
+        return;
+    m_Plan = PlanAlignSheet(main->m_Product.CompareSetting("IDO_SUPPORT_AUTOALIGNMENT", 1),
+                            main->m_Records.ink);
+    std::vector<std::unique_ptr<CPropertyPage>> pages;
+    for (AlignPage kind : m_Plan) {
+        std::unique_ptr<CPropertyPage> page = MakePage(kind);
+        // A wizard without one of its pages would lead nowhere: it does not open at all.
+        if (!page) {
+            spy.OutputError("CAlignSheet: this printer's alignment page cannot be shown");
+            spy.OutputData(static_cast<int>(kind));
+            return;
+        }
+        pages.push_back(std::move(page));
+    }
+    if (pages.empty())
+        spy.OutputError("CAlignSheet: no alignment for this carrier");
+    for (std::unique_ptr<CPropertyPage>& page : pages) {
+        AddPage(page.get());
+        m_Pages.push_back(std::move(page));
+    }
+}
+
+BOOL CAlignSheet::OnInitDialog() {
+    BOOL result = CQorWizardSheet::OnInitDialog();
+    CSpy().OutputData("CAlignSheet::OnInitDialog()");
+    return result;
+}

@@ -22,8 +22,9 @@
 namespace {
 using namespace soak;
 
-// The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help.
-constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003};
+// The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help;
+// and those of the alignment pages: Print and the ink-tank page's Finish.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024};
 
 bool IsWizardCommand(int id) {
     return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=
@@ -52,6 +53,10 @@ public:
               return buttons[Below(m_random, buttons.size())];
           }) {
         m_unattended.ShowHelpInViewer(settings.helpFile);
+        // The wizards that run modal are used for a while before they are closed.
+        m_unattended.onModalWindow = [this](HWND window) {
+            return Chance(m_random, 80) && ActInWizard(window);
+        };
     }
 
     int Run();
@@ -87,6 +92,8 @@ private:
     void CallBackFromAnswer();
     void TerminateFromTimer();
     void WizardStep();
+    // Acts once in a wizard window as its user would; false when the window is no wizard.
+    bool ActInWizard(HWND top);
 
     void MouseMessage(HWND target);
     void KeyMessage(HWND target);
@@ -247,50 +254,61 @@ void SoakRun::ChangeCartridges() {
                       SomeStatus(), m_host.Printer().Port());
 }
 
+bool SoakRun::ActInWizard(HWND top) {
+    // A user in a wizard: chooses in its lists, types values, answers its choices and presses
+    // its buttons.
+    std::vector<HWND> children;
+    ::EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::vector<HWND> controls;
+    for (HWND child : children) {
+        LONG style = ::GetWindowLongA(child, GWL_STYLE);
+        bool radio = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        if (IsWizardCommand(::GetDlgCtrlID(child)) || HasClass(child, "ComboBox") ||
+            HasClass(child, "Edit") || radio)
+            controls.push_back(child);
+    }
+    bool wizard = std::any_of(controls.begin(), controls.end(), [](HWND control) {
+        return IsWizardCommand(::GetDlgCtrlID(control));
+    });
+    if (!wizard)
+        return false;
+    ++m_wizardActions;
+    HWND control = controls[Below(m_random, controls.size())];
+    HWND page = ::GetParent(control);
+    int id = ::GetDlgCtrlID(control);
+    if (HasClass(control, "ComboBox")) {
+        // Any entry, or none at all.
+        LRESULT count = Send(control, CB_GETCOUNT, 0, 0);
+        int entry =
+            static_cast<int>(Below(m_random, static_cast<size_t>(count > 0 ? count : 0) + 1)) - 1;
+        Send(control, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        Post(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+    } else if (HasClass(control, "Edit")) {
+        // A value read off a printed page, or what a user may type instead.
+        Send(control, WM_SETTEXT, 0,
+             reinterpret_cast<LPARAM>(
+                 Pick<const char*>(m_random, {"", "0", "7", "14", "20", "31", "99", "-1", "x"})));
+    } else if (IsWizardCommand(id)) {
+        Post(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    } else {
+        Post(control, BM_CLICK, 0, 0);
+    }
+    return true;
+}
+
 void SoakRun::WizardStep() {
-    // A user in a wizard: chooses in its lists, answers its choices and presses its buttons.
     for (HWND top : ModuleHost::ModuleWindows()) {
-        std::vector<HWND> children;
-        ::EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&children));
-        std::vector<HWND> controls;
-        for (HWND child : children) {
-            LONG style = ::GetWindowLongA(child, GWL_STYLE);
-            bool radio = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-            if (IsWizardCommand(::GetDlgCtrlID(child)) || HasClass(child, "ComboBox") || radio)
-                controls.push_back(child);
-        }
-        bool wizard = std::any_of(controls.begin(), controls.end(), [](HWND control) {
-            return ::GetDlgCtrlID(control) == kWizardCommands[0];
-        });
-        if (!wizard)
-            continue;
-        ++m_wizardActions;
-        HWND control = controls[Below(m_random, controls.size())];
-        HWND page = ::GetParent(control);
-        int id = ::GetDlgCtrlID(control);
-        if (HasClass(control, "ComboBox")) {
-            // Any entry, or none at all.
-            LRESULT count = Send(control, CB_GETCOUNT, 0, 0);
-            int entry =
-                static_cast<int>(Below(m_random, static_cast<size_t>(count > 0 ? count : 0) + 1)) -
-                1;
-            Send(control, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-            Post(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(control));
-        } else if (IsWizardCommand(id)) {
-            Post(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
-        } else {
-            Post(control, BM_CLICK, 0, 0);
-        }
-        return;
+        if (ActInWizard(top))
+            return;
     }
     // No wizard is open: the user asks for one where the module opens it modeless.
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 313, 314, 315, 316, 404}), SomeStatus());
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 313, 314, 315, 316, 404}),
+                            SomeStatus());
         return;
     }
     ++m_lifetimes;
-    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212}), SomeStatus(),
+    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304}), SomeStatus(),
                 m_host.Printer().Port());
 }
 

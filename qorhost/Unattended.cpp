@@ -188,6 +188,12 @@ void Unattended::CloseModalWindow() {
     if (window != m_target) {
         m_target = window;
         m_attempts = 0;
+        m_actions = 0;
+    }
+    if (m_attempts == 0 && m_actions < kActionsBeforeClosing && onModalWindow &&
+        onModalWindow(window)) {
+        ++m_actions;
+        return;
     }
     char title[128] = {};
     ::GetWindowTextA(window, title, sizeof title);

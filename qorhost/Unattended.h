@@ -37,6 +37,9 @@ public:
 
     // Told of each thing that would have been put in front of the user, and of each close.
     std::function<void(const std::string&)> onEvent;
+    // Offered a modal window before it is closed: true when the user acted in it instead (a few
+    // times for each window, then it is closed as ever).
+    std::function<bool(HWND)> onModalWindow;
 
     int MessageBoxes() const { return m_messageBoxes; }
     int HelpTopics() const { return m_helpTopics; }
@@ -67,6 +70,9 @@ private:
     std::vector<HWND> m_activated;
     HWND m_target = nullptr;
     int m_attempts = 0;
+    // What the user does in a modal window before it is closed.
+    static constexpr int kActionsBeforeClosing = 8;
+    int m_actions = 0;
     int m_messageBoxes = 0;
     int m_helpTopics = 0;
     std::string m_viewerHelpFile;

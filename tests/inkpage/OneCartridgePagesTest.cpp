@@ -102,9 +102,11 @@ TEST_F(OneCartridgePagesTest, TheSingleCartridgePageNamesTheChoiceAndReportsANew
         return 1;
     };
     host.requests.clear();
+    AlignmentCanceller canceller;
     Press(IDC_WIZARD_NEXT);
     // Mode 1 aligns a new cartridge in a session of its own.
-    EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBOpenSession, CBCloseSession}));
+    EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBOpenSession, CBCloseSession,
+                                              CBCloseSession}));
     EXPECT_EQ(reported.LogCartID1, QOR_CART_COLOR);
     EXPECT_EQ(reported.nColorLevel2, QOR_NEW_CARTRIDGE_MARKER);
     EXPECT_EQ(reported.nBlackLevel, 8);
@@ -162,9 +164,10 @@ TEST_F(OneCartridgePagesTest, ANewColourCartridgeForAHeldJobIsAlignedBeforeTheJo
     ChooseCartridge(IDS_CARTNAME1_COLOR_96);
     SayNew(true);
     host.requests.clear();
+    AlignmentCanceller canceller;
     Press(IDC_WIZARD_NEXT);
     EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBGetStatus, CBOpenSession,
-                                              CBCloseSession, CBResumeJob}));
+                                              CBCloseSession, CBCloseSession, CBResumeJob}));
     EXPECT_EQ(host.Count(CBCancelJob), 0);
 }
 

@@ -120,6 +120,11 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
     case OpenWindowAction::Alignment:
         AlignTopic();
         break;
+    case OpenWindowAction::InkPageAlignment:
+        SelectPage(kInkPage);
+        if (m_Slots.IsOpen(kAlignSheet))
+            ::SetActiveWindow(*m_Slots.Get(kAlignSheet));
+        break;
     case OpenWindowAction::Nothing:
         break;
     }

@@ -91,7 +91,7 @@ constexpr TopicRow kTopics[] = {
     {304, 304, kAlignment, kAlignmentInWindow},
     {305, 305, kOpenHome, kShowInkPage},
     {306, 306, kOpenHome, kNothing},
-    {307, 307, kOpenHome, kShowInkPage},
+    {307, 307, kOpenHome, {OpenWindowAction::InkPageAlignment, 0}},
     {308, 308, kOpenHome, kNothing},
     {313, 313, CartridgeWizard(CartridgeTopic::HeldJobColourWithSteps),
      InWindow(CartridgeTopic::HeldJobColourWithSteps)},

@@ -66,6 +66,7 @@ enum class OpenWindowAction {
     SuppliesWeb,      // the supplies web page
     CartridgeWizard,  // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,        // the Ink page's alignment operation (CQORTabDlg::AlignTopic)
+    InkPageAlignment, // the Ink page, and the alignment wizard brought forward when it is open
 };
 
 template <class Action> struct TopicStep {

@@ -75,8 +75,8 @@ TEST_F(CartVerificationWizardTest,
     AlignmentCanceller canceller;
     Press(IDC_WIZARD_NEXT);
     // The alignment runs in a session of its own; its user cancels it.
-    EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBOpenSession, CBCloseSession,
-                                              CBCloseSession}));
+    EXPECT_EQ(host.Codes(),
+              (std::vector<int>{CBInstallCarts, CBOpenSession, CBCloseSession, CBCloseSession}));
     EXPECT_TRUE(nextLog.Contains("CAlignSheet::OnInitDialog()"));
     EXPECT_EQ(reported.LogCartID1, 96u);
     EXPECT_EQ(reported.LogCartID2, QOR_CART_BLACK);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "../main/MainWindowFixture.h"
-#include "DialogHook.h"
 #include "InkTestSupport.h"
 #include "cartridge/CartVerificationSheet.h"
 
@@ -12,32 +11,6 @@ inline const std::vector<std::pair<std::string, std::string>> kCartWizardModel =
     {"IDO_SPECIFY_CARTRIDGE_INFO", "0"}, {"IDO_PRINTSTYLE", "1"},
     {"IDO_PRINTHEADFORMAT", "1"},        {"IDO_DEFAULT_COLORCART", "80"},
     {"IDO_DEFAULT_BLACKCART", "48"},     {"IDO_CARTRIDGE_INSTALLATION_AIO", "0"},
-};
-
-// While it lives, every alignment wizard that opens is cancelled by its user once it shows (its
-// title is set after it is activated, so the title is read a moment later).
-class AlignmentCanceller {
-public:
-    AlignmentCanceller()
-        : m_hook(CDialogHook::kActivated, [](HWND window) {
-              Activated() = window;
-              ::SetTimer(nullptr, 0, 10, &Check);
-          }) {}
-
-private:
-    static HWND& Activated() {
-        static HWND window = nullptr;
-        return window;
-    }
-    static void CALLBACK Check(HWND, UINT, UINT_PTR timer, DWORD) {
-        ::KillTimer(nullptr, timer);
-        CString title;
-        title.LoadString(IDS_ALIGN_TITLE);
-        HWND window = Activated();
-        if (::IsWindow(window) && CWindow(window).GetWindowText().Find(title) == 0)
-            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    }
-    CDialogHook m_hook;
 };
 
 class CartVerificationWizardTest : public MainWindowTest {

@@ -1,8 +1,13 @@
-// What the Ink Cartridge page's tests share: the options of a test model, and a driver that
-// answers the printer-ready alert when it appears in a modal loop.
+// What the Ink Cartridge page's tests share: the options of a test model, a driver that answers
+// the printer-ready alert when it appears in a modal loop, and a user who cancels the alignment
+// wizard.
 #pragma once
 
+#include "CString.h"
+#include "DialogHook.h"
 #include "TestEnvironment.h"
+#include "Wnd.h"
+#include "resource.h"
 
 #include <windows.h>
 
@@ -52,4 +57,30 @@ private:
     bool m_pressHelp;
     std::vector<std::pair<UINT_PTR, HWND>> m_pending;
     std::vector<Seen> m_alerts;
+};
+
+// While it lives, every alignment wizard that opens is cancelled by its user once it shows (its
+// title is set after it is activated, so the title is read a moment later).
+class AlignmentCanceller {
+public:
+    AlignmentCanceller()
+        : m_hook(CDialogHook::kActivated, [](HWND window) {
+              Activated() = window;
+              ::SetTimer(nullptr, 0, 10, &Check);
+          }) {}
+
+private:
+    static HWND& Activated() {
+        static HWND window = nullptr;
+        return window;
+    }
+    static void CALLBACK Check(HWND, UINT, UINT_PTR timer, DWORD) {
+        ::KillTimer(nullptr, timer);
+        CString title;
+        title.LoadString(IDS_ALIGN_TITLE);
+        HWND window = Activated();
+        if (::IsWindow(window) && CWindow(window).GetWindowText().Find(title) == 0)
+            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    }
+    CDialogHook m_hook;
 };

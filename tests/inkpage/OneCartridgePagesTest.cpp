@@ -105,8 +105,8 @@ TEST_F(OneCartridgePagesTest, TheSingleCartridgePageNamesTheChoiceAndReportsANew
     AlignmentCanceller canceller;
     Press(IDC_WIZARD_NEXT);
     // Mode 1 aligns a new cartridge in a session of its own.
-    EXPECT_EQ(host.Codes(), (std::vector<int>{CBInstallCarts, CBOpenSession, CBCloseSession,
-                                              CBCloseSession}));
+    EXPECT_EQ(host.Codes(),
+              (std::vector<int>{CBInstallCarts, CBOpenSession, CBCloseSession, CBCloseSession}));
     EXPECT_EQ(reported.LogCartID1, QOR_CART_COLOR);
     EXPECT_EQ(reported.nColorLevel2, QOR_NEW_CARTRIDGE_MARKER);
     EXPECT_EQ(reported.nBlackLevel, 8);

@@ -2,8 +2,16 @@
 
 void AfxInitCommonControls() {
     static const bool initialized = [] {
-        INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        return ::InitCommonControlsEx(&init) != FALSE;
+        // Loaded at the first need rather than with the framework, and kept for the process's
+        // life, as the classes it registers are.
+        HMODULE library = ::LoadLibraryA("comctl32.dll");
+        using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        auto init =
+            library
+                ? reinterpret_cast<InitFunction>(::GetProcAddress(library, "InitCommonControlsEx"))
+                : nullptr;
+        INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        return init && init(&classes) != FALSE;
     }();
     (void)initialized;
 }

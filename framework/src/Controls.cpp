@@ -1,15 +1,11 @@
 #include "Controls.h"
 
+#include "Module.h"
+
 void AfxInitCommonControls() {
     static const bool initialized = [] {
-        // Loaded at the first need rather than with the framework, and kept for the process's
-        // life, as the classes it registers are.
-        HMODULE library = ::LoadLibraryA("comctl32.dll");
-        using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-        auto init =
-            library
-                ? reinterpret_cast<InitFunction>(::GetProcAddress(library, "InitCommonControlsEx"))
-                : nullptr;
+        auto init = AfxSystemFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
+            "comctl32.dll", "InitCommonControlsEx");
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         return init && init(&classes) != FALSE;
     }();

@@ -32,6 +32,13 @@ private:
 namespace vqtr::dlg {
 // The template's byte length, or 0 when it is malformed or longer than limit.
 VQTRG_API size_t TemplateSize(const void* dialogTemplate, size_t limit = static_cast<size_t>(-1));
+// Whether a control's window class is another than the system's predefined ones ("BUTTON",
+// "EDIT", ... by atom or by name): a common control (spin button, progress bar, ...), whose
+// classes must be registered before the dialog is made. False when malformed.
+VQTRG_API bool HoldsOtherControlClass(const void* dialogTemplate,
+                                      size_t limit = static_cast<size_t>(-1));
+// The dialog template id of module, with its byte length in limit; null when missing.
+VQTRG_API const void* FindTemplateResource(HINSTANCE module, UINT id, size_t& limit);
 // The dialog's client size in dialog units.
 VQTRG_API bool TemplateExtent(const void* dialogTemplate, SIZE& size);
 VQTRG_API DWORD TemplateStyle(const void* dialogTemplate);

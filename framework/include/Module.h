@@ -33,6 +33,15 @@ VQTRG_API HINSTANCE AfxGetResourceHandle();
 VQTRG_API void AfxSetResourceHandle(HINSTANCE resource);
 VQTRG_API CWinApp* AfxGetApp();
 
+// A function of a system library that the modules need seldom (the shell, sound, help, common
+// controls): the library is loaded at the first call for it rather than with the modules, so a
+// host that never needs it never maps it, and it stays for the life of the process, as what it
+// makes (windows, classes, a sound playing) outlives the call. Null when missing.
+VQTRG_API FARPROC AfxLoadSystemFunction(const char* library, const char* name);
+template <typename Function> Function AfxSystemFunction(const char* library, const char* name) {
+    return reinterpret_cast<Function>(AfxLoadSystemFunction(library, name));
+}
+
 // Sets a module's state as the current one and restores the previous one when it goes.
 class VQTRG_API CModuleStateScope {
 public:

@@ -1,9 +1,13 @@
 #include "Controls.h"
 
+#include "Module.h"
+
 void AfxInitCommonControls() {
     static const bool initialized = [] {
-        INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        return ::InitCommonControlsEx(&init) != FALSE;
+        auto init = AfxSystemFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
+            "comctl32.dll", "InitCommonControlsEx");
+        INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        return init && init(&classes) != FALSE;
     }();
     (void)initialized;
 }

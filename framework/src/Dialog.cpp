@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "Controls.h"
+#include "DialogTemplate.h"
 
 #include "Module.h"
 
@@ -36,9 +37,16 @@ CDialog::~CDialog() {
 }
 
 HWND CDialog::CreateWindowFromTemplate(HWND parent) {
-    // A template may hold common controls (spin buttons, progress bars).
-    AfxInitCommonControls();
     HINSTANCE resources = AfxGetResourceHandle();
+    // A template may hold common controls (spin buttons, progress bars): their classes are
+    // registered first. Templates of the system's own controls alone leave the common controls
+    // unloaded, and a process that never needs them never maps them.
+    size_t limit = static_cast<size_t>(-1);
+    const void* dialogTemplate =
+        m_indirectTemplate ? m_indirectTemplate
+                           : vqtr::dlg::FindTemplateResource(resources, m_templateId, limit);
+    if (dialogTemplate && vqtr::dlg::HoldsOtherControlClass(dialogTemplate, limit))
+        AfxInitCommonControls();
     HWND hwnd = nullptr;
     if (m_indirectTemplate)
         hwnd = ::CreateDialogIndirectParamA(resources, m_indirectTemplate, parent,

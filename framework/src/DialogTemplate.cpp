@@ -40,11 +40,29 @@ public:
         if (first == 0xFFFF)
             Skip(sizeof(WORD));
         else if (first != 0)
-            SkipText();
+            SkipText(first);
     }
-    void SkipText() {
-        while (!m_bad && Word() != 0) {
+    // A control's window class; true when it is a name other than the system's predefined
+    // classes (which a resource compiler may store by name as well).
+    bool ReadsOtherClass() {
+        WORD first = Word();
+        if (first == 0xFFFF) {
+            Skip(sizeof(WORD));
+            return false;
         }
+        CString name;
+        for (WORD letter = first; !m_bad && letter != 0; letter = Word())
+            name += static_cast<char>(letter < 0x80 ? letter : '?');
+        for (const PredefinedClass& predefined : kPredefinedClasses) {
+            if (name.CompareNoCase(predefined.name) == 0)
+                return false;
+        }
+        return !name.IsEmpty();
+    }
+    // A wide text ended by 0, of which first letter was read already (0: none).
+    void SkipText(WORD first = 1) {
+        for (WORD letter = first; !m_bad && letter != 0;)
+            letter = Word();
     }
     void AlignToDword() { Skip((4 - m_offset % 4) % 4); }
     size_t Offset() const { return m_offset; }
@@ -161,11 +179,17 @@ void CDialogTemplate::AlignToDword() {
         m_words.push_back(0);
 }
 
-namespace vqtr::dlg {
-size_t TemplateSize(const void* dialogTemplate, size_t limit) {
+namespace {
+struct TemplateWalk {
+    size_t size = 0;         // 0: malformed
+    bool otherClass = false; // a control of a class beyond the system's predefined ones
+};
+
+TemplateWalk WalkTemplate(const void* dialogTemplate, size_t limit) {
+    TemplateWalk walk;
     TemplateReader reader(static_cast<const BYTE*>(dialogTemplate), limit);
     if (reader.Bad() || limit < sizeof(DLGTEMPLATE))
-        return 0;
+        return walk;
     bool extended = IsExtended(dialogTemplate);
     DWORD style = 0;
     WORD count = 0;
@@ -189,11 +213,32 @@ size_t TemplateSize(const void* dialogTemplate, size_t limit) {
     for (WORD item = 0; item < count && !reader.Bad(); ++item) {
         reader.AlignToDword();
         reader.Skip(extended ? 24 : 18);
-        reader.SkipNameOrOrdinal(); // window class
+        walk.otherClass = reader.ReadsOtherClass() || walk.otherClass;
         reader.SkipNameOrOrdinal(); // text
         reader.Skip(reader.Word()); // creation data
     }
-    return reader.Bad() ? 0 : reader.Offset();
+    walk.size = reader.Bad() ? 0 : reader.Offset();
+    return walk;
+}
+} // namespace
+
+namespace vqtr::dlg {
+size_t TemplateSize(const void* dialogTemplate, size_t limit) {
+    return WalkTemplate(dialogTemplate, limit).size;
+}
+
+bool HoldsOtherControlClass(const void* dialogTemplate, size_t limit) {
+    TemplateWalk walk = WalkTemplate(dialogTemplate, limit);
+    return walk.size != 0 && walk.otherClass;
+}
+
+const void* FindTemplateResource(HINSTANCE module, UINT id, size_t& limit) {
+    HRSRC info = ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5)); // RT_DIALOG
+    HGLOBAL loaded = info ? ::LoadResource(module, info) : nullptr;
+    if (!loaded)
+        return nullptr;
+    limit = ::SizeofResource(module, info);
+    return ::LockResource(loaded);
 }
 
 bool TemplateExtent(const void* dialogTemplate, SIZE& size) {

@@ -3,6 +3,7 @@
 #include "CString.h"
 #include "Module.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -236,38 +237,37 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
     if (size.cx <= 0 || size.cy <= 0)
         return nullptr;
 
-    // Read the pixels as a top-down 32-bit DIB, whatever the bitmap's own format.
+    // The pixels are read as 32-bit rows, whatever the bitmap's own format, a band of rows at a
+    // time: a copy of a whole window-sized picture would cost more to allocate than to scan.
+    constexpr int kBand = 32;
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
+    info.bmiHeader = {sizeof(info.bmiHeader), size.cx, size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> band(static_cast<size_t>(size.cx) * kBand);
     CCompatibleDC reader;
-    int rows = ::GetDIBits(reader, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
-                           DIB_RGB_COLORS);
-    if (rows != size.cy) {
-        ::OutputDebugStringA("VQTRG: bitmap pixels unreadable for a region\n");
-        return nullptr;
-    }
-
     // DIB pixels are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
     const DWORD keyPixel =
         (static_cast<DWORD>(GetRValue(key)) << 16) | (GetGValue(key) << 8) | GetBValue(key);
     RegionBuilder builder;
-    for (int y = 0; y < size.cy; ++y) {
-        const DWORD* row = pixels.data() + static_cast<size_t>(y) * size.cx;
-        int x = 0;
-        while (x < size.cx) {
-            while (x < size.cx && (row[x] & 0x00FFFFFF) == keyPixel)
-                ++x;
-            int start = x;
-            while (x < size.cx && (row[x] & 0x00FFFFFF) != keyPixel)
-                ++x;
-            if (x > start)
-                builder.Add(start, y, x);
+    for (int top = 0; top < size.cy; top += kBand) {
+        int rows = static_cast<int>(std::min<LONG>(kBand, size.cy - top));
+        // Rows are counted from the bottom here (a bottom-up request), and come bottom first.
+        if (::GetDIBits(reader, bitmap, static_cast<UINT>(size.cy - top - rows),
+                        static_cast<UINT>(rows), band.data(), &info, DIB_RGB_COLORS) != rows) {
+            ::OutputDebugStringA("VQTRG: bitmap pixels unreadable for a region\n");
+            return nullptr;
+        }
+        for (int y = top; y < top + rows; ++y) {
+            const DWORD* row = band.data() + static_cast<size_t>(top + rows - 1 - y) * size.cx;
+            int x = 0;
+            while (x < size.cx) {
+                while (x < size.cx && (row[x] & 0x00FFFFFF) == keyPixel)
+                    ++x;
+                int start = x;
+                while (x < size.cx && (row[x] & 0x00FFFFFF) != keyPixel)
+                    ++x;
+                if (x > start)
+                    builder.Add(start, y, x);
+            }
         }
     }
     bool empty = builder.IsEmpty();

@@ -56,3 +56,8 @@ CWinApp::~CWinApp() {
 BOOL CWinApp::PreTranslateMessage(MSG* msg) {
     return msg ? CWnd::WalkPreTranslateTree(msg) : FALSE;
 }
+
+FARPROC AfxLoadSystemFunction(const char* library, const char* name) {
+    HMODULE loaded = ::LoadLibraryA(library);
+    return loaded ? ::GetProcAddress(loaded, name) : nullptr;
+}

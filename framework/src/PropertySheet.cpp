@@ -34,13 +34,7 @@ const void* CPropertyPage::FindTemplate(size_t& limit) const {
     limit = static_cast<size_t>(-1);
     if (GetTemplate())
         return GetTemplate();
-    HINSTANCE module = AfxGetResourceHandle();
-    HRSRC info = ::FindResourceA(module, MAKEINTRESOURCEA(GetTemplateId()), MAKEINTRESOURCEA(5));
-    HGLOBAL loaded = info ? ::LoadResource(module, info) : nullptr;
-    if (!loaded)
-        return nullptr;
-    limit = ::SizeofResource(module, info);
-    return ::LockResource(loaded);
+    return vqtr::dlg::FindTemplateResource(AfxGetResourceHandle(), GetTemplateId(), limit);
 }
 
 bool CPropertyPage::GetTemplateExtent(SIZE& size) const {

@@ -14,7 +14,7 @@ constexpr int kRegionGrowBottom = 25;
 
 void CMainSkin::Layout(CWnd& window) {
     m_Palette.Create(IDR_PALETTE);
-    m_Background.LoadBitmap(IDB_MAIN_BACKGROUND);
+    m_Background.Load(IDB_MAIN_BACKGROUND);
     SIZE skin = m_Background.GetSize();
     if (skin.cx > 0) {
         // The client area takes the skin's size below its title band.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Gdi.h"
+#include "SharedBitmap.h"
 #include "Palette256.h"
 #include "TransStatic.h"
 
@@ -23,7 +24,7 @@ public:
 
 private:
     CPalette256 m_Palette;
-    CBitmap m_Background;
+    CSharedBitmap m_Background;
     CTransStaticBmp m_Logo;
     CTransStaticBmp m_Banner;
 };

@@ -7,6 +7,7 @@
 #include "FileFind.h"
 #include "Handles.h"
 #include "MessageQueue.h"
+#include "Module.h"
 #include "NvoIniFile.h"
 #include "QORTabDlg.h"
 #include "host/QorModule.h"
@@ -267,6 +268,8 @@ void CQORTabDlg::PlayCartridgeChangeSound() {
     }
     spy.OutputData(path);
     // Without a sound device nothing is heard; that is not an error.
-    BOOL played = ::PlaySoundA(path, nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
+    static const auto playSound =
+        AfxSystemFunction<BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD)>("winmm.dll", "PlaySoundA");
+    BOOL played = playSound && playSound(path, nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
     spy.OutputEach("PlaySound() return code", played);
 }

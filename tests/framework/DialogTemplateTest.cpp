@@ -1,6 +1,7 @@
 #include "Controls.h"
 #include "DialogTemplate.h"
 #include "Dialog.h"
+#include "Handles.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -73,6 +74,9 @@ TEST(DialogTemplates, ReadBothLayouts) {
         EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME), 0u) << c.name;
         EXPECT_TRUE(style & DS_SETFONT) << c.name;
     }
+    EXPECT_TRUE(vqtr::dlg::HoldsOtherControlClass(classic.Get(), classic.GetSize()));
+    EXPECT_FALSE(vqtr::dlg::HoldsOtherControlClass(extended.data(), extended.size() * 2));
+    EXPECT_FALSE(vqtr::dlg::HoldsOtherControlClass(classic.Get(), classic.GetSize() - 2));
     EXPECT_EQ(vqtr::dlg::TemplateSize(nullptr), 0u);
     EXPECT_TRUE(vqtr::dlg::MakeChildTemplate(nullptr).empty());
 }
@@ -88,6 +92,31 @@ TEST(DialogTemplates, ExtendedChildCopyMakesAChildDialog) {
     EXPECT_EQ(page.GetParent(), host.GetSafeHwnd());
     EXPECT_TRUE(page.GetStyle() & WS_CHILD);
     EXPECT_EQ(page.GetDlgItem(IDOK).GetWindowText(), "OK");
+}
+
+TEST(DialogTemplates, SystemClassesNamedByTheResourceCompilerAreNoCommonControls) {
+    // The main window's and the printer choice's templates name "Button", "Static" and
+    // "ListBox" as texts.
+    CModule resources(::LoadLibraryA("vqtrqorr.dll"));
+    ASSERT_TRUE(resources.IsValid());
+    for (UINT id : {6000u, 6940u}) {
+        size_t limit = 0;
+        const void* dialogTemplate = vqtr::dlg::FindTemplateResource(resources, id, limit);
+        ASSERT_NE(dialogTemplate, nullptr) << id;
+        EXPECT_NE(vqtr::dlg::TemplateSize(dialogTemplate, limit), 0u) << id;
+        EXPECT_FALSE(vqtr::dlg::HoldsOtherControlClass(dialogTemplate, limit)) << id;
+    }
+    size_t limit = 0;
+    EXPECT_EQ(vqtr::dlg::FindTemplateResource(resources, 60002, limit), nullptr);
+}
+
+TEST(DialogTemplates, ADialogHoldingACommonControlIsMadeWithIt) {
+    CDialogTemplate dialogTemplate(WS_POPUP, RECT{0, 0, 120, 40});
+    dialogTemplate.AddControl("msctls_progress32", nullptr, 9, WS_CHILD | WS_VISIBLE,
+                              RECT{5, 5, 110, 15});
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(dialogTemplate.Get()));
+    EXPECT_TRUE(dialog.GetDlgItem(9).IsWindow());
 }
 
 TEST(ControlWrappers, ReadItemTextsWhole) {

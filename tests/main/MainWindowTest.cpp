@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "SharedBitmap.h"
+
 #include <htmlhelp.h>
 
 TEST_F(MainWindowTest, OpensAVisibleWindowTitledWithThePrinterOnTheTopicsPage) {
@@ -59,6 +61,22 @@ TEST_F(MainWindowTest, TerminatingLeavesNoWindowAndSendsNothing) {
     EXPECT_TRUE(host.requests.empty());
     EXPECT_EQ(Main(), nullptr);
     EXPECT_EQ(EntryUpdateStatus(&host.status), 0);
+}
+
+TEST_F(MainWindowTest, ThePicturesOfTheWindowAllGoWhenTheHostTerminates) {
+    // As a host calls: outside the module's state, so that the window goes at once.
+    LeaveModuleState();
+    size_t loadedBefore = CSharedBitmap::LoadedCount();
+    ASSERT_EQ(Open(100), 1);
+    size_t loadedOpen = CSharedBitmap::LoadedCount();
+    EXPECT_GT(loadedOpen, loadedBefore);
+    EXPECT_EQ(EntryTerminateNow(), 1);
+    EXPECT_EQ(CSharedBitmap::LoadedCount(), loadedBefore);
+    // The next window loads the same set again, no more.
+    ASSERT_EQ(Open(100), 1);
+    EXPECT_EQ(CSharedBitmap::LoadedCount(), loadedOpen);
+    EXPECT_EQ(EntryTerminateNow(), 1);
+    EXPECT_EQ(CSharedBitmap::LoadedCount(), loadedBefore);
 }
 
 TEST_F(MainWindowTest, ThePollRunsEveryTenSecondsAndEveryMinuteOnNetworkKinds) {

@@ -9,6 +9,10 @@
 #include "QorButton.h"
 #include "TransStatic.h"
 
+#include <Handles.h>
+#include <Module.h>
+#include <SharedBitmap.h>
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -244,6 +248,45 @@ TEST_F(ControlsTest, TransparentPictureKeepsThePageUnderKeyPixels) {
     CCanvas empty(ClientRect().right, ClientRect().bottom);
     picture.Draw(empty.Get());
     EXPECT_EQ(empty.Pixel(rect.left + 15, rect.top + 15), kBackground);
+}
+
+TEST_F(ControlsTest, APictureTwoControlsShareOutlivesTheFirstControl) {
+    CModule resources(::LoadLibraryA("vqtrqorr.dll"));
+    ASSERT_TRUE(resources.IsValid());
+    CModuleState state;
+    state.hResource = resources;
+    CModuleStateScope scope(&state);
+    constexpr UINT kPagePicture = 6338; // the printer of the Home page
+    size_t loadedBefore = CSharedBitmap::LoadedCount();
+
+    auto first = std::make_unique<CTransStaticBmp>();
+    CTransStaticBmp second;
+    ASSERT_TRUE(first->Init(kTankId, &dialog, kPagePicture));
+    ASSERT_TRUE(second.Init(kPictureId, &dialog, kPagePicture));
+    EXPECT_EQ(first->GetBitmap(), second.GetBitmap());
+    EXPECT_EQ(CSharedBitmap::LoadedCount(), loadedBefore + 1);
+    CCanvas before(ClientRect().right, ClientRect().bottom);
+    second.Draw(before.Get());
+
+    first->DestroyWindow();
+    first.reset();
+    ASSERT_EQ(::GetObjectType(second.GetBitmap()), static_cast<DWORD>(OBJ_BITMAP));
+    CCanvas after(ClientRect().right, ClientRect().bottom);
+    second.Draw(after.Get());
+    RECT rect = ControlRect(kPictureId);
+    int differing = 0;
+    int pictured = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            differing += before.Pixel(x, y) != after.Pixel(x, y);
+            pictured += after.Pixel(x, y) != kBackground;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(pictured, 0);
+
+    second.SetBitmap(static_cast<HBITMAP>(nullptr));
+    EXPECT_EQ(CSharedBitmap::LoadedCount(), loadedBefore);
 }
 
 TEST_F(ControlsTest, TransparentPicturePaintsItselfOverTheParentsBackground) {

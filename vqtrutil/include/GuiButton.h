@@ -9,6 +9,7 @@
 
 #include <CString.h>
 #include <Gdi.h>
+#include <SharedBitmap.h>
 #include <windows.h>
 
 class VQTRUTIL_API CDrawnButton : public CDrawnControl {
@@ -70,10 +71,10 @@ protected:
     // The face with one of the bitmaps.
     void DrawFace(HDC dc, const RECT& rect, HBITMAP bitmap, const State& state) const;
     // Loads a bitmap into holder, logging a missing one.
-    static bool LoadInto(CBitmap& holder, UINT bitmapId);
+    static bool LoadInto(CSharedBitmap& holder, UINT bitmapId);
 
-    CBitmap m_normal;
-    CBitmap m_pressed;
+    CSharedBitmap m_normal;
+    CSharedBitmap m_pressed;
     COLORREF m_key = RGB(0, 255, 0);
     BOOL m_overlap = FALSE;
 };

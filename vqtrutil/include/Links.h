@@ -12,6 +12,7 @@
 
 #include <CString.h>
 #include <Gdi.h>
+#include <SharedBitmap.h>
 #include <qor.h>
 #include <windows.h>
 #include <commctrl.h> // CLR_NONE
@@ -72,10 +73,10 @@ private:
     bool IsDisabledLook() const;
     HFONT GetUnderlineFont();
 
-    CBitmap m_bmpNormal;
-    CBitmap m_bmpHover;
-    CBitmap m_bmpPressed;
-    CBitmap m_bmpDisabled;
+    CSharedBitmap m_bmpNormal;
+    CSharedBitmap m_bmpHover;
+    CSharedBitmap m_bmpPressed;
+    CSharedBitmap m_bmpDisabled;
     COLORREF m_key = RGB(0, 255, 0);
     COLORREF m_disabledKey = RGB(0, 255, 0);
     COLORREF m_textBackground = CLR_NONE;

@@ -65,7 +65,7 @@ private:
     // Where the description's top-left corner goes now, in the parent's client area.
     POINT ToolTipPlace() const;
 
-    CBitmap m_hoverBitmap;
+    CSharedBitmap m_hoverBitmap;
     CNavigationTip m_toolTip;
     CString m_toolTipText;
     bool m_toolTipSet = false;

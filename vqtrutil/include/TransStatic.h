@@ -8,6 +8,7 @@
 
 #include <CString.h>
 #include <Gdi.h>
+#include <SharedBitmap.h>
 #include <windows.h>
 
 // How a bitmap sits in its control.
@@ -40,7 +41,9 @@ protected:
     void DrawContent(HDC dc, const RECT& rect) override;
 
 private:
-    CBitmap m_bitmap;
+    BOOL Show(CSharedBitmap bitmap, COLORREF key, int style);
+
+    CSharedBitmap m_bitmap;
     UINT m_bitmapId = 0;
     COLORREF m_key = RGB(0, 255, 0);
     int m_style = BITMAP_TOPLEFT;

@@ -133,14 +133,14 @@ BOOL CGUIButton::Init(UINT controlId, CWnd* parent, UINT bitmapNormal, UINT bitm
 
 BOOL CGUIButton::Init(UINT controlId, CWnd* parent, HBITMAP bitmapNormal, HBITMAP bitmapPressed,
                       COLORREF key) {
-    m_normal.Attach(bitmapNormal);
-    m_pressed.Attach(bitmapPressed);
+    m_normal = CSharedBitmap(bitmapNormal);
+    m_pressed = CSharedBitmap(bitmapPressed);
     m_key = key;
     return BindButton(controlId, parent) && m_normal.IsValid() && m_pressed.IsValid();
 }
 
-bool CGUIButton::LoadInto(CBitmap& holder, UINT bitmapId) {
-    if (holder.LoadBitmap(bitmapId))
+bool CGUIButton::LoadInto(CSharedBitmap& holder, UINT bitmapId) {
+    if (holder.Load(bitmapId))
         return true;
     LogMissing("CGUIButton::Init() bitmap not found", bitmapId);
     return false;

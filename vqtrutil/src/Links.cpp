@@ -8,11 +8,11 @@
 
 namespace {
 // Loads an optional picture (0: none) into holder; false when one was asked for and is missing.
-bool LoadOptional(CBitmap& holder, UINT bitmapId) {
-    holder.DeleteObject();
+bool LoadOptional(CSharedBitmap& holder, UINT bitmapId) {
+    holder.Release();
     if (!bitmapId)
         return true;
-    if (holder.LoadBitmap(bitmapId))
+    if (holder.Load(bitmapId))
         return true;
     CDrawnControl::LogMissing("CGUILink::SetBitmaps() bitmap not found", bitmapId);
     return false;
@@ -72,9 +72,9 @@ BOOL CGUILink::SetBitmaps(UINT normal, UINT hover, UINT pressed, COLORREF key,
 
 BOOL CGUILink::SetBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, COLORREF key,
                           COLORREF textBackground) {
-    m_bmpNormal.Attach(normal);
-    m_bmpHover.Attach(hover);
-    m_bmpPressed.Attach(pressed);
+    m_bmpNormal = CSharedBitmap(normal);
+    m_bmpHover = CSharedBitmap(hover);
+    m_bmpPressed = CSharedBitmap(pressed);
     m_key = key;
     m_textBackground = textBackground;
     if (m_hWnd)

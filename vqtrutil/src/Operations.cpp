@@ -3,6 +3,8 @@
 #include "CSpy.h"
 #include "Environment.h"
 
+#include <Module.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -42,15 +44,17 @@ bool FileExists(const char* path) {
 }
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
-// The help viewer is not in the import libraries; it is looked up once and stays loaded for the
-// life of the process, because the windows it opens outlive the call that opened them.
+// The help viewer is not in the import libraries.
 HtmlHelpFunction HtmlHelp() {
-    static const HtmlHelpFunction function = [] {
-        const HMODULE viewer = LoadLibraryA("hhctrl.ocx");
-        return viewer ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(viewer, "HtmlHelpA"))
-                      : nullptr;
-    }();
+    static const auto function = AfxSystemFunction<HtmlHelpFunction>("hhctrl.ocx", "HtmlHelpA");
+    return function;
+}
+
+ShellExecuteFunction ShellOpen() {
+    static const auto function =
+        AfxSystemFunction<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
     return function;
 }
 
@@ -159,8 +163,9 @@ void UtilShellOpen(HWND owner, const char* target, const char* verb, int show) {
         handler(VQTR_UI_SHELL_OPEN, target, verb, static_cast<unsigned>(show), 0);
         return;
     }
-    const auto result =
-        reinterpret_cast<INT_PTR>(ShellExecuteA(owner, verb, target, nullptr, nullptr, show));
+    const ShellExecuteFunction open = ShellOpen();
+    const auto result = reinterpret_cast<INT_PTR>(
+        open ? open(owner, verb, target, nullptr, nullptr, show) : nullptr);
     if (result <= 32) {
         spy.OutputData("UtilShellOpen() ShellExecute failed:");
         spy.OutputData(static_cast<int>(result));

@@ -88,7 +88,7 @@ BOOL CQORButton::Init(UINT controlId, CWnd* parent, UINT bitmapUp, UINT bitmapDo
 
 BOOL CQORButton::Init(UINT controlId, CWnd* parent, HBITMAP bitmapUp, HBITMAP bitmapDown,
                       HBITMAP bitmapHover, COLORREF key) {
-    m_hoverBitmap.Attach(bitmapHover);
+    m_hoverBitmap = CSharedBitmap(bitmapHover);
     return CGUIButton::Init(controlId, parent, bitmapUp, bitmapDown, key) &&
            m_hoverBitmap.IsValid();
 }

@@ -3,6 +3,7 @@
 #include "CSpy.h"
 
 #include <algorithm>
+#include <utility>
 
 BOOL CTransStaticBmp::Init(UINT controlId, CWnd* parent, UINT bitmapId, COLORREF key, int style) {
     BOOL bound = Bind(controlId, parent);
@@ -19,16 +20,23 @@ BOOL CTransStaticBmp::Init(UINT controlId, CWnd* parent, HBITMAP bitmap, COLORRE
 }
 
 BOOL CTransStaticBmp::SetBitmap(UINT bitmapId, COLORREF key, int style) {
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmap(bitmapId))
+    // Status updates set every picture again: the one shown already changes nothing on screen.
+    if (bitmapId && bitmapId == m_bitmapId && key == m_key && style == m_style)
+        return m_bitmap.IsValid();
+    CSharedBitmap bitmap;
+    if (!bitmap.Load(bitmapId))
         LogMissing("CTransStaticBmp::SetBitmap() bitmap not found", bitmapId);
-    BOOL set = SetBitmap(bitmap.Detach(), key, style);
+    BOOL set = Show(std::move(bitmap), key, style);
     m_bitmapId = bitmapId;
     return set;
 }
 
 BOOL CTransStaticBmp::SetBitmap(HBITMAP bitmap, COLORREF key, int style) {
-    m_bitmap.Attach(bitmap);
+    return Show(CSharedBitmap(bitmap), key, style);
+}
+
+BOOL CTransStaticBmp::Show(CSharedBitmap bitmap, COLORREF key, int style) {
+    m_bitmap = std::move(bitmap);
     m_bitmapId = 0;
     m_key = key;
     m_style = style >= BITMAP_TOPLEFT && style <= BITMAP_STRETCHED ? style : BITMAP_TOPLEFT;

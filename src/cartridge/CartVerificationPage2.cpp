@@ -34,11 +34,6 @@ UINT TextIdOf(AttentionText text) {
     }
 }
 
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCartVerificationPage2, CCartWizardPage)
@@ -95,42 +90,17 @@ void CCartVerificationPage2::SetUpSides() {
         }
         m_Tanks[position - 1].Attach(controls.tank, this);
         m_Pictures[position - 1].Init(controls.picture, this, static_cast<HBITMAP>(nullptr));
-        FillCartridgeList(position, choice.cartridge[position - 1]);
+        FillCartridgeList(GetDlgItem(controls.cartridge), ListOfPosition(position),
+                          choice.cartridge[position - 1]);
         ShowChosenCartridge(position);
     }
     InitalizeOldNewComboDefaults(1);
     InitalizeOldNewComboDefaults(2);
 }
 
-void CCartVerificationPage2::FillCartridgeList(int position, DWORD selected) {
-    HWND list = GetDlgItem(ControlsOf(position).cartridge);
-    ::SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    CartridgeName names[32];
-    int count = CartridgeNamesOf(ListOfPosition(position), names, 32);
-    for (int index = 0; index < count; ++index) {
-        CString name = LoadText(names[index].stringId);
-        // A name the model does not use is not offered.
-        if (name.IsEmpty() || name == "~")
-            continue;
-        LRESULT item =
-            ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        if (item >= 0 && names[index].id == selected)
-            ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    }
-}
-
 DWORD CCartVerificationPage2::GetChosenCartridge(int position) const {
-    HWND list = GetDlgItem(ControlsOf(position).cartridge);
-    LRESULT item = ::SendMessageA(list, CB_GETCURSEL, 0, 0);
-    if (item < 0)
-        return QOR_CART_MISSING;
-    LRESULT length = ::SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0);
-    if (length < 0)
-        return QOR_CART_MISSING;
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    ::SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(item),
-                   reinterpret_cast<LPARAM>(text.data()));
-    return CartridgeOfName(text.c_str(), ListOfPosition(position), LoadText);
+    return ChosenCartridgeOf(GetDlgItem(ControlsOf(position).cartridge), ListOfPosition(position),
+                             QOR_CART_MISSING);
 }
 
 bool CCartVerificationPage2::SaysNew(int position) const {

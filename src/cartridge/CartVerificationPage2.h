@@ -35,7 +35,6 @@ protected:
 private:
     const PositionControls& ControlsOf(int position) const;
     void SetUpSides();
-    void FillCartridgeList(int position, DWORD selected);
     void ShowChosenCartridge(int position);
     void ShowMessage(UINT textId, UINT captionId);
 

@@ -8,6 +8,8 @@
 #include "resource.h"
 #include "status/CartVerification.h"
 
+#include <string>
+
 namespace {
 TankLook LookOf(const ShownTank& tank, DWORD chosen) {
     switch (tank.picture) {
@@ -40,6 +42,40 @@ CCartVerificationSheet* CCartWizardPage::Sheet() const {
 void CCartWizardPage::OnCancelbutton() {
     if (CCartVerificationSheet* sheet = Sheet())
         sheet->CancelWizard();
+}
+
+CString CCartWizardPage::LoadText(UINT id) {
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+void CCartWizardPage::FillCartridgeList(HWND combo, CartridgeList list, DWORD selected) {
+    ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    CartridgeName names[32];
+    const int count = CartridgeNamesOf(list, names, 32);
+    for (int index = 0; index < count; ++index) {
+        CString name = LoadText(names[index].stringId);
+        // A name the model does not use is not offered.
+        if (name.IsEmpty() || name == "~")
+            continue;
+        LRESULT item =
+            ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        if (item >= 0 && names[index].id == selected)
+            ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    }
+}
+
+DWORD CCartWizardPage::ChosenCartridgeOf(HWND combo, CartridgeList list, DWORD noChoice) {
+    LRESULT item = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    LRESULT length =
+        item < 0 ? CB_ERR : ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0);
+    if (length < 0)
+        return noChoice;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(item),
+                   reinterpret_cast<LPARAM>(text.data()));
+    return CartridgeOfName(text.c_str(), list, LoadText);
 }
 
 unsigned CCartWizardPage::HelpTopic() const {

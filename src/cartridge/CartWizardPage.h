@@ -7,6 +7,7 @@
 #include "InkTank.h"
 #include "main/QorWizardPage.h"
 #include "qor.h"
+#include "status/CartVerification.h"
 
 class CQORTabDlg;
 
@@ -14,11 +15,18 @@ class CCartWizardPage : public CQorWizardPage {
 public:
     using CQorWizardPage::CQorWizardPage;
 
+    // A text of the resource module; empty when it is missing.
+    static CString LoadText(UINT id);
+
 protected:
     void OnCancelbutton() override;
     unsigned HelpTopic() const override;
 
     CCartVerificationSheet* Sheet() const;
+    // Fills a cartridge list with the names of a list that the model uses, choosing selected.
+    static void FillCartridgeList(HWND combo, CartridgeList list, DWORD selected);
+    // The cartridge the list's choice stands for; noChoice when nothing is chosen.
+    static DWORD ChosenCartridgeOf(HWND combo, CartridgeList list, DWORD noChoice);
     // Shows in a tank the ink of the cartridge chosen for a position; full when it is declared
     // new.
     static void ShowTank(CGUIInkTank& tank, DWORD chosen, const INKINFO& ink, BOOL promptNew);

@@ -13,12 +13,6 @@
 namespace {
 constexpr const char* kHeldJobTexts = "vqtrjswr.dll";
 
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 // Makes a module the source of the texts loaded while it lives.
 class ResourceSource {
 public:
@@ -39,6 +33,7 @@ struct HeldJobMessage {
 };
 
 HeldJobMessage LoadHeldJobMessage(HeldJobNeed need) {
+    const auto LoadText = &CCartWizardPage::LoadText;
     const UINT needs =
         need == HeldJobNeed::Black ? IDS_HELD_JOB_NEEDS_BLACK : IDS_HELD_JOB_NEEDS_COLOUR;
     return {LoadText(IDS_HELD_JOB_MESSAGE) + "\r\n\r\n" + LoadText(IDS_HELD_JOB_REASON) + "\r\n" +
@@ -66,9 +61,10 @@ BOOL COneCartridgePage::OnInitDialog() {
     const CQORTabDlg& main = *g_pQORTabDlg;
     const INKINFO& ink = main.m_Records.ink;
     // The printer's name for the cartridge where it has one, else what it senses.
-    FillCartridgeList(ink.LogCartID1);
+    HWND list = GetDlgItem(IDC_CARTV_ONE_CARTRIDGE);
+    FillCartridgeList(list, CartridgeList::OneCartridge, ink.LogCartID1);
     if (GetChosenCartridge() == QOR_CART_INVALID)
-        FillCartridgeList(ink.PhyCartID1);
+        FillCartridgeList(list, CartridgeList::OneCartridge, ink.PhyCartID1);
     const bool asNew = OneCartridgeStartsNew(GetChosenCartridge(), ink, main.m_bPromptNewCart1);
     ::CheckRadioButton(m_hWnd, IDC_CARTV_ONE_OLD, IDC_CARTV_ONE_NEW,
                        asNew ? IDC_CARTV_ONE_NEW : IDC_CARTV_ONE_OLD);
@@ -76,34 +72,9 @@ BOOL COneCartridgePage::OnInitDialog() {
     return TRUE;
 }
 
-void COneCartridgePage::FillCartridgeList(DWORD selected) {
-    HWND list = GetDlgItem(IDC_CARTV_ONE_CARTRIDGE);
-    ::SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    CartridgeName names[16];
-    const int count = CartridgeNamesOf(CartridgeList::OneCartridge, names, 16);
-    for (int index = 0; index < count; ++index) {
-        CString name = LoadText(names[index].stringId);
-        // A name the model does not use is not offered.
-        if (name.IsEmpty() || name == "~")
-            continue;
-        LRESULT item =
-            ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        if (item >= 0 && names[index].id == selected)
-            ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    }
-}
-
 DWORD COneCartridgePage::GetChosenCartridge() const {
-    HWND list = GetDlgItem(IDC_CARTV_ONE_CARTRIDGE);
-    LRESULT item = ::SendMessageA(list, CB_GETCURSEL, 0, 0);
-    LRESULT length =
-        item < 0 ? CB_ERR : ::SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0);
-    if (length < 0)
-        return QOR_CART_INVALID;
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    ::SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(item),
-                   reinterpret_cast<LPARAM>(text.data()));
-    return CartridgeOfName(text.c_str(), CartridgeList::OneCartridge, LoadText);
+    return ChosenCartridgeOf(GetDlgItem(IDC_CARTV_ONE_CARTRIDGE), CartridgeList::OneCartridge,
+                             QOR_CART_INVALID);
 }
 
 bool COneCartridgePage::SaysNew() const {

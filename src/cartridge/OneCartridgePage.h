@@ -29,7 +29,6 @@ protected:
     void ShowHeldJobMessage(HeldJobNeed need);
 
 private:
-    void FillCartridgeList(DWORD selected);
     void ShowChosenCartridge();
 
     CGUIInkTank m_Tank;

@@ -56,17 +56,9 @@ CCartVerificationSheet::CCartVerificationSheet(int mode, CWnd* parent)
     if (plan.skipCartAlign)
         main->m_bSkipCartAlign = TRUE;
     std::vector<std::unique_ptr<CPropertyPage>> pages;
-    for (int index = 0; index < plan.pageCount; ++index) {
-        std::unique_ptr<CPropertyPage> page = MakePage(plan.pages[index], plan, *main);
-        // A wizard without one of its pages would lead nowhere: it does not open at all.
-        if (!page)
-            return;
-        pages.push_back(std::move(page));
-    }
-    for (std::unique_ptr<CPropertyPage>& page : pages) {
-        AddPage(page.get());
-        m_Pages.push_back(std::move(page));
-    }
+    for (int index = 0; index < plan.pageCount; ++index)
+        pages.push_back(MakePage(plan.pages[index], plan, *main));
+    TakePages(std::move(pages));
 }
 
 BOOL CCartVerificationSheet::OnInitDialog() {

@@ -5,9 +5,6 @@
 
 #include "main/QorWizardSheet.h"
 
-#include <memory>
-#include <vector>
-
 class CCartVerificationSheet : public CQorWizardSheet {
 public:
     CCartVerificationSheet(int mode, CWnd* parent = nullptr);
@@ -23,7 +20,4 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-
-private:
-    std::vector<std::unique_ptr<CPropertyPage>> m_Pages;
 };

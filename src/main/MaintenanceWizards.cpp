@@ -35,13 +35,17 @@ INT_PTR CQORTabDlg::RunWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet
 }
 
 bool CQORTabDlg::RunAlignmentForNewCartridges() {
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::RunAlignmentForNewCartridges()");
+    // An alignment wizard already open is the one the user aligns with.
+    if (m_Slots.Get(kAlignSheet)) {
+        spy.OutputData("CQORTabDlg::RunAlignmentForNewCartridges() the alignment wizard is open");
+        return true;
+    }
     DoCallback(CBOpenSession, nullptr, 0, 0);
     if (g_pQORTabDlg != this)
         return false;
-    CSpy().OutputData("CQORTabDlg::RunAlignmentForNewCartridges()");
-    CAlignSheet sheet;
-    if (sheet.RunModal() < 0 && g_pQORTabDlg == this)
-        CSpy().OutputError("CQORTabDlg: the alignment wizard could not be run");
+    RunWizardInSlot(kAlignSheet, std::make_unique<CAlignSheet>());
     return g_pQORTabDlg == this;
 }
 

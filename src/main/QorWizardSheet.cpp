@@ -1,5 +1,7 @@
 #include "QorWizardSheet.h"
 
+#include "CSpy.h"
+
 #include "QORTabDlg.h"
 #include "QorWizardPage.h"
 #include "resource.h"
@@ -56,4 +58,19 @@ void CQorWizardSheet::OnOK() {
 void CQorWizardSheet::OnCancel() {
     if (auto* page = dynamic_cast<CQorWizardPage*>(GetActivePage()))
         page->PressCancel();
+}
+
+void CQorWizardSheet::TakePages(std::vector<std::unique_ptr<CPropertyPage>> pages) {
+    for (size_t index = 0; index < pages.size(); ++index) {
+        if (!pages[index]) {
+            CSpy spy;
+            spy.OutputError("CQorWizardSheet: a page of this wizard cannot be shown");
+            spy.OutputEach("window", static_cast<int>(m_windowId), "page", static_cast<int>(index));
+            return;
+        }
+    }
+    for (std::unique_ptr<CPropertyPage>& page : pages) {
+        AddPage(page.get());
+        m_Pages.push_back(std::move(page));
+    }
 }

@@ -7,6 +7,9 @@
 #include "WindowSlots.h"
 #include "WizardSheet.h"
 
+#include <memory>
+#include <vector>
+
 class CQorWizardSheet : public CWizardSheet {
 public:
     // titleId: the string of the window title, followed by the printer's name.
@@ -30,10 +33,14 @@ protected:
     // Enter presses the page's Next; Escape and the caption's close press its Cancel.
     void OnOK() override;
     void OnCancel() override;
+    // Takes the wizard's pages in sheet order. A wizard without one of its pages (a null) would
+    // lead nowhere: it then gets no page at all, so that it does not open, and the fault is logged.
+    void TakePages(std::vector<std::unique_ptr<CPropertyPage>> pages);
 
 private:
     WindowId m_windowId;
     UINT m_titleId;
     CPalette256 m_Palette;
     bool m_bModal = false;
+    std::vector<std::unique_ptr<CPropertyPage>> m_Pages;
 };

@@ -40,23 +40,12 @@ CAlignSheet::CAlignSheet(CWnd* parent) : CQorWizardSheet(kAlignSheet, IDS_ALIGN_
         return;
     m_Plan = PlanAlignSheet(main->m_Product.CompareSetting("IDO_SUPPORT_AUTOALIGNMENT", 1),
                             main->m_Records.ink);
-    std::vector<std::unique_ptr<CPropertyPage>> pages;
-    for (AlignPage kind : m_Plan) {
-        std::unique_ptr<CPropertyPage> page = MakePage(kind);
-        // A wizard without one of its pages would lead nowhere: it does not open at all.
-        if (!page) {
-            spy.OutputError("CAlignSheet: this printer's alignment page cannot be shown");
-            spy.OutputData(static_cast<int>(kind));
-            return;
-        }
-        pages.push_back(std::move(page));
-    }
-    if (pages.empty())
+    if (m_Plan.empty())
         spy.OutputError("CAlignSheet: no alignment for this carrier");
-    for (std::unique_ptr<CPropertyPage>& page : pages) {
-        AddPage(page.get());
-        m_Pages.push_back(std::move(page));
-    }
+    std::vector<std::unique_ptr<CPropertyPage>> pages;
+    for (AlignPage kind : m_Plan)
+        pages.push_back(MakePage(kind));
+    TakePages(std::move(pages));
 }
 
 BOOL CAlignSheet::OnInitDialog() {

@@ -7,7 +7,6 @@
 #include "main/QorWizardSheet.h"
 #include "status/AlignmentPlan.h"
 
-#include <memory>
 #include <vector>
 
 class CAlignSheet : public CQorWizardSheet {
@@ -22,5 +21,4 @@ protected:
 
 private:
     std::vector<AlignPage> m_Plan;
-    std::vector<std::unique_ptr<CPropertyPage>> m_Pages;
 };

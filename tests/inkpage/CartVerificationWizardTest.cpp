@@ -91,6 +91,26 @@ TEST_F(CartVerificationWizardTest,
     EXPECT_FALSE(Wizard()->IsWindow());
 }
 
+TEST_F(CartVerificationWizardTest,
+       AHostThatEndsTheModuleDuringTheAlignmentAfterNewCartridgesEndsIt) {
+    ASSERT_NE(OpenWizard(), nullptr);
+    Press(IDC_WIZARD_NEXT);
+    Choose(IDC_CARTV2_AGE1, 1);
+    TestLog log;
+    // The host closes the module while the user looks at the alignment wizard.
+    AlignmentCanceller terminator([](HWND) { EntryTerminateNow(); });
+    Press(IDC_WIZARD_NEXT);
+    EXPECT_TRUE(log.Contains("CAlignSheet::OnInitDialog()"));
+    EXPECT_EQ(Main(), nullptr);
+    CString title;
+    title.LoadString(IDS_ALIGN_TITLE);
+    EXPECT_EQ(::FindWindowA(nullptr,
+                            title +
+                                " - Test Printer "
+                                "AHostThatEndsTheModuleDuringTheAlignmentAfterNewCartridgesEndsIt"),
+              nullptr);
+}
+
 TEST_F(CartVerificationWizardTest, WhereNoAlignmentMayFollowAMissingCartridgeKeepsThePage) {
     ASSERT_EQ(Open(103), 1);
     // The printer reports that the black cartridge was taken out.

@@ -59,20 +59,29 @@ private:
     std::vector<Seen> m_alerts;
 };
 
-// While it lives, every alignment wizard that opens is cancelled by its user once it shows (its
-// title is set after it is activated, so the title is read a moment later).
+// While it lives, every alignment wizard that opens is acted on once it shows: by default its
+// user cancels it. Its title is set after it is activated, so the title is read a moment later.
 class AlignmentCanceller {
 public:
-    AlignmentCanceller()
+    using Action = void (*)(HWND wizard);
+    static void PressCancel(HWND wizard) { ::PostMessageA(wizard, WM_COMMAND, IDCANCEL, 0); }
+
+    explicit AlignmentCanceller(Action action = &PressCancel)
         : m_hook(CDialogHook::kActivated, [](HWND window) {
               Activated() = window;
               ::SetTimer(nullptr, 0, 10, &Check);
-          }) {}
+          }) {
+        Chosen() = action;
+    }
 
 private:
     static HWND& Activated() {
         static HWND window = nullptr;
         return window;
+    }
+    static Action& Chosen() {
+        static Action action = nullptr;
+        return action;
     }
     static void CALLBACK Check(HWND, UINT, UINT_PTR timer, DWORD) {
         ::KillTimer(nullptr, timer);
@@ -80,7 +89,7 @@ private:
         title.LoadString(IDS_ALIGN_TITLE);
         HWND window = Activated();
         if (::IsWindow(window) && CWindow(window).GetWindowText().Find(title) == 0)
-            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            Chosen()(window);
     }
     CDialogHook m_hook;
 };

@@ -277,6 +277,7 @@ def draw_all():
     pictures["align_carrier_both"] = draw_carrier(colour, black)
     pictures["align_carrier_colour"] = draw_carrier(colour, pictures["cart_missing_right"])
     pictures["align_carrier_black"] = draw_carrier(pictures["cart_missing_left"], black)
+    pictures["align_carrier_photo"] = draw_carrier(colour, pictures["cart_photo"])
     for kind, disabled in LINKS.items():
         pictures[f"ink_link_{kind}"] = draw_link_icon(kind, "normal")
         pictures[f"ink_link_{kind}_hover"] = draw_link_icon(kind, "hover")

@@ -44,12 +44,6 @@ void CCartWizardPage::OnCancelbutton() {
         sheet->CancelWizard();
 }
 
-CString CCartWizardPage::LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 void CCartWizardPage::FillCartridgeList(HWND combo, CartridgeList list, DWORD selected) {
     ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     CartridgeName names[32];

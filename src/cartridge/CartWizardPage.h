@@ -15,9 +15,6 @@ class CCartWizardPage : public CQorWizardPage {
 public:
     using CQorWizardPage::CQorWizardPage;
 
-    // A text of the resource module; empty when it is missing.
-    static CString LoadText(UINT id);
-
 protected:
     void OnCancelbutton() override;
     unsigned HelpTopic() const override;

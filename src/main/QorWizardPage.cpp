@@ -13,6 +13,7 @@ END_MESSAGE_MAP()
 BOOL CQorWizardPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_HeadingFont.CreateFromStringId(IDS_POINT_SIZE_HEADING, TRUE);
+    m_TitleFont.CreateFromStringId(IDS_POINT_SIZE_TITLE, TRUE);
     return TRUE;
 }
 
@@ -44,10 +45,20 @@ void CQorWizardPage::SetHeading(UINT controlId, UINT stringId) {
                           reinterpret_cast<WPARAM>(m_HeadingFont.Get()), FALSE);
 }
 
-void CQorWizardPage::SetText(UINT controlId, UINT stringId) {
+void CQorWizardPage::SetTitle(UINT controlId, UINT stringId) {
+    SetText(controlId, stringId);
+    ::SendDlgItemMessageA(m_hWnd, static_cast<int>(controlId), WM_SETFONT,
+                          reinterpret_cast<WPARAM>(m_TitleFont.Get()), FALSE);
+}
+
+CString CQorWizardPage::LoadText(UINT id) {
     CString text;
-    text.LoadString(stringId);
-    SetDlgItemText(static_cast<int>(controlId), text);
+    text.LoadString(id);
+    return text;
+}
+
+void CQorWizardPage::SetText(UINT controlId, UINT stringId) {
+    SetDlgItemText(static_cast<int>(controlId), LoadText(stringId));
 }
 
 void CQorWizardPage::ShowControl(UINT controlId, bool shown) {

@@ -15,6 +15,9 @@ public:
     void PressNext() { OnNextbutton(); }
     void PressCancel() { OnCancelbutton(); }
 
+    // A text of the resource module; empty when it is missing.
+    static CString LoadText(UINT id);
+
 protected:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -32,9 +35,12 @@ protected:
     CQorWizardSheet* WizardSheet() const;
     // Sets the heading's text from a string of the resource module, in bold.
     void SetHeading(UINT controlId, UINT stringId);
+    // The same in the larger bold type of a page's title line.
+    void SetTitle(UINT controlId, UINT stringId);
     void SetText(UINT controlId, UINT stringId);
     void ShowControl(UINT controlId, bool shown);
 
 private:
     CGUIFont m_HeadingFont;
+    CGUIFont m_TitleFont;
 };

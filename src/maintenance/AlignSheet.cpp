@@ -6,14 +6,20 @@
 #include "AlignementPage3.h"
 #include "AlignementPhotoCartPage2.h"
 #include "AlignementSingleCartPage2.h"
+#include "AutoAlignementPage1.h"
+#include "AutoAlignementPage2.h"
 #include "CSpy.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
 namespace {
-// The page of a kind; null for a kind this wizard cannot show.
+// The page of a kind; null for a value outside the kinds.
 std::unique_ptr<CPropertyPage> MakePage(AlignPage page) {
     switch (page) {
+    case AlignPage::AutoStart:
+        return std::make_unique<CAutoAlignementPage1>();
+    case AlignPage::AutoResult:
+        return std::make_unique<CAutoAlignementPage2>();
     case AlignPage::Start:
         return std::make_unique<CAlignementPage1>();
     case AlignPage::TankValues1:
@@ -26,9 +32,8 @@ std::unique_ptr<CPropertyPage> MakePage(AlignPage page) {
         return std::make_unique<CAlignementPhotoCartPage2>();
     case AlignPage::SingleValues:
         return std::make_unique<CAlignementSingleCartPage2>();
-    default:
-        return nullptr;
     }
+    return nullptr;
 }
 } // namespace
 

@@ -7,6 +7,10 @@
 
 #include <commctrl.h>
 
+BEGIN_MESSAGE_MAP(CAlignValuePage, CAlignWizardPage)
+ON_COMMAND(IDC_WIZARD_BACK, OnBackToPrintedPage)
+END_MESSAGE_MAP()
+
 CAlignValuePage::CAlignValuePage(UINT templateId, AlignPage kind, UINT textId)
     : CAlignWizardPage(templateId), m_Kind(kind), m_TextId(textId) {}
 
@@ -80,4 +84,12 @@ bool CAlignValuePage::StoreValues(bool checkReadiness) {
 void CAlignValuePage::SendValues(bool checkReadiness) {
     if (StoreValues(checkReadiness))
         FinishAlignment(true);
+}
+
+void CAlignValuePage::OnBackToPrintedPage() {
+    CQorWizardSheet* sheet = WizardSheet();
+    if (!sheet)
+        return;
+    const int index = sheet->GetPageIndex(this);
+    sheet->ShowPageNumber(m_Kind == AlignPage::TankValues2 && index > 0 ? index - 1 : 0);
 }

@@ -24,6 +24,10 @@ protected:
     bool StoreValues(bool checkReadiness);
     // The last value page's Finish: the values stored, sent and the wizard ended.
     void SendValues(bool checkReadiness);
+    // Back leads to the page printed before: the start page, where the alignment page may be
+    // printed again, or for the ink-tank printer's second values its first.
+    void OnBackToPrintedPage();
+    DECLARE_MESSAGE_MAP()
 
 private:
     AlignPage m_Kind;

@@ -13,6 +13,13 @@ public:
 
 protected:
     unsigned HelpTopic() const override;
+    // What both start pages show and do as they open: heading and text by carrier type, the paper
+    // hint unless the printer senses plain paper in its tray, Cancel hidden while an alignment is
+    // required, and an ink-tank printer told once that an alignment begins (CBSendBytes).
+    void InitStartPage();
+    // The cartridge-change guard before an alignment page is printed: true, after its message,
+    // while a cartridge change has not been confirmed.
+    bool CartridgeChangeBlocks();
     // Ends the wizard: CBSendAlignment with the window's alignment record when sendAlignment,
     // then CBCloseSession; the main window's shutdown check follows for a modeless wizard.
     void FinishAlignment(bool sendAlignment);

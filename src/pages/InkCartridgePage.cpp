@@ -5,6 +5,7 @@
 #include "GuiFont.h"
 #include "PrinterReadyCheck.h"
 #include "main/HelpTopics.h"
+#include "host/QorModule.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
@@ -56,12 +57,7 @@ BOOL CQORInkCartridgePage::OnInitDialog() {
     spy.OutputData("CQORInkCartridgePage::OnInitDialog()");
     CQORPage::OnInitDialog();
 
-    // The folder of the module file, with its final backslash.
-    char path[MAX_PATH] = {};
-    DWORD length = ::GetModuleFileNameA(::GetModuleHandleA("vqtrqor.dll"), path, MAX_PATH);
-    m_strModuleFolder = CString(path, length < MAX_PATH ? static_cast<int>(length) : 0);
-    int slash = m_strModuleFolder.ReverseFind('\\');
-    m_strModuleFolder = m_strModuleFolder.Left(slash + 1);
+    m_strModuleFolder = ModuleFolder().c_str();
 
     m_WebCaption.Init(IDC_PAGE_WEB_CAPTION, this);
     m_WebCaption.SetTextId(IDS_INK_WEB_CAPTION);

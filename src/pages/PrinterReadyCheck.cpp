@@ -37,14 +37,24 @@ END_MESSAGE_MAP()
 CPrinterReadyDlg::CPrinterReadyDlg(CQORTabDlg& main)
     : CDialog(IDD_PRINTER_READY, main.HasMainWindow() ? &main : nullptr), m_Main(main) {}
 
-BOOL CPrinterReadyDlg::CheckPrinter() {
+ReadyVerdict CPrinterReadyDlg::PrinterVerdict() const {
     CSpy spy;
     spy.OutputData("CPrinterReadyDlg::CheckPrinter()");
     spy.OutputData(m_Main.m_InfoStruct.dwStatus);
     spy.OutputData(&m_Main.m_PortInfo);
     bool powerOffAlert = m_Main.m_Product.CompareSetting("IDO_SUPPORT_POWEROFFALERTDLG", 1);
-    return Apply(CheckPrinterReady(m_Main.m_InfoStruct.dwStatus, m_Main.m_PortInfo.dwPortType,
-                                   powerOffAlert));
+    return CheckPrinterReady(m_Main.m_InfoStruct.dwStatus, m_Main.m_PortInfo.dwPortType,
+                             powerOffAlert);
+}
+
+BOOL CPrinterReadyDlg::CheckPrinter() {
+    return Apply(PrinterVerdict());
+}
+
+void CPrinterReadyDlg::ExplainRefusedSession() {
+    const ReadyVerdict verdict = PrinterVerdict();
+    // The records may still show a ready printer: the refusal then reads as the printer in use.
+    Apply(verdict.ready ? ::CheckOpenSession(0, TRUE) : verdict);
 }
 
 BOOL CPrinterReadyDlg::CheckOpenSession() {

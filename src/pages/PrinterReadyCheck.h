@@ -25,6 +25,9 @@ public:
     BOOL CheckPrinter();
     // Sends CBOpenSession and runs the open-session check; TRUE when the session is open.
     BOOL CheckOpenSession();
+    // After the host refused a session: the printer-ready check's alert, or the printer-in-use
+    // alert where the records show a ready printer, so that the refusal is always explained.
+    void ExplainRefusedSession();
 
     UINT GetMessageId() const { return m_verdict.messageId; }
     DWORD GetHelpTopic() const { return m_verdict.helpTopic; }
@@ -35,6 +38,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    ReadyVerdict PrinterVerdict() const;
     // Shows the alert for a refusal; TRUE when the verdict is ready.
     BOOL Apply(const ReadyVerdict& verdict);
 

@@ -4,6 +4,7 @@
 #include "resource.h"
 
 #include <iterator>
+#include <optional>
 
 namespace {
 // The values of the fixed value pages, in their order on the page.
@@ -158,5 +159,46 @@ UINT AlignPictureOf(AlignPage page, const INKINFO& ink, CarrierState state) {
     }
     default:
         return 0;
+    }
+}
+
+namespace {
+struct ManualRow {
+    JobFile role;
+    int logStep;
+    AlignPage next;
+};
+constexpr ManualRow kManualRows[] = {
+    {JobFile::AlignmentInkTanks, 6, AlignPage::AutoResult},
+    {JobFile::AlignmentMissingBlack, 7, AlignPage::SingleValues},
+    {JobFile::AlignmentMissingColour, 8, AlignPage::SingleValues},
+    {JobFile::AlignmentPhoto, 9, AlignPage::PhotoValues},
+    {JobFile::AlignmentColourAndBlack, 10, AlignPage::CartValues},
+    {JobFile::AlignmentSingleBlack, 11, AlignPage::SingleValues},
+    {JobFile::AlignmentSingleColour, 12, AlignPage::SingleValues},
+};
+} // namespace
+
+ManualChoice ManualChoiceOf(const INKINFO& ink, bool printStyle2) {
+    if (const std::optional<JobFile> role = ManualAlignmentRole(ink, printStyle2)) {
+        for (const ManualRow& row : kManualRows)
+            if (row.role == *role)
+                return {row.logStep, JobFileName(*role), row.next, false};
+    }
+    if (ink.dwCarrierType == QOR_CARRIER_SINGLE)
+        return {0, nullptr, AlignPage::SingleValues, true};
+    return {0, nullptr, AlignPage::AutoResult, false};
+}
+
+UINT AutoResultPictureOf(const INKINFO& ink) {
+    switch (AutomaticAlignmentJob(ink).step) {
+    case QOR_AUTOALIGNMENT_DUALHEAD_CMYCART:
+        return IDB_AUTO_ALIGN_CARRIER_BOTH;
+    case QOR_AUTOALIGNMENT_DUALHEAD_KCMCART:
+        return IDB_AUTO_ALIGN_CARRIER_PHOTO;
+    case QOR_AUTOALIGNMENT_SINGLEHEAD_KCART:
+        return IDB_AUTO_ALIGN_CARRIER_BLACK;
+    default:
+        return IDB_AUTO_ALIGN_CARRIER_COLOUR;
     }
 }

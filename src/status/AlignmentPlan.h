@@ -4,6 +4,7 @@
 #pragma once
 
 #include "InkCarrier.h"
+#include "JobFiles.h"
 #include "qor.h"
 
 #include <windows.h>
@@ -60,3 +61,21 @@ void WriteAlignValues(AlignPage page, const std::vector<int>& values, const INKI
 // The carrier picture of a value page (0 for the pages without one): two cartridges by the
 // carrier state, one cartridge by whether it is black.
 UINT AlignPictureOf(AlignPage page, const INKINFO& ink, CarrierState state);
+
+// The manual choice on the automatic wizard's start page: the step its debug log names ("<6>" to
+// "<12>"; 0 where no file applies), the job file (null when nothing is sent), the value page
+// shown next, and whether the one cartridge is neither black nor colour (the user is told, nothing
+// is printed, and the one-cartridge page still follows so that the user may cancel there).
+// printStyle2: the model's IDO_PRINTSTYLE is 2, which alone lets a two-position carrier with a
+// cartridge missing print the one-cartridge page.
+struct ManualChoice {
+    int logStep;
+    const char* file;
+    AlignPage next;
+    bool unknownCartridge;
+};
+ManualChoice ManualChoiceOf(const INKINFO& ink, bool printStyle2);
+
+// The automatic wizard's result page shows the carriage it aligned: colour and black, colour and
+// photo, the black cartridge alone or the colour one alone.
+UINT AutoResultPictureOf(const INKINFO& ink);

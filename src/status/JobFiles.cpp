@@ -5,6 +5,7 @@
 
 #include <array>
 #include <iterator>
+#include <optional>
 
 namespace {
 constexpr const char* kFamilyPrefix = "vqtr";
@@ -118,22 +119,27 @@ const char* CleaningJobFile(CarrierState state) {
     }
 }
 
-const char* ManualAlignmentJobFile(const INKINFO& ink, bool missingRowsApply) {
+std::optional<JobFile> ManualAlignmentRole(const INKINFO& ink, bool missingRowsApply) {
     AcceptedCartridges carts(ink);
     switch (ink.dwCarrierType) {
     case QOR_CARRIER_INK_TANKS:
-        return JobFileName(JobFile::AlignmentInkTanks);
+        return JobFile::AlignmentInkTanks;
     case QOR_CARRIER_DUAL:
-        return JobFileName(DualAlignment(carts, missingRowsApply));
+        return DualAlignment(carts, missingRowsApply);
     case QOR_CARRIER_SINGLE:
         if (carts.Black(LEFT))
-            return JobFileName(JobFile::AlignmentSingleBlack);
+            return JobFile::AlignmentSingleBlack;
         if (carts.Cmy(LEFT))
-            return JobFileName(JobFile::AlignmentSingleColour);
-        return nullptr;
+            return JobFile::AlignmentSingleColour;
+        return std::nullopt;
     default:
-        return nullptr;
+        return std::nullopt;
     }
+}
+
+const char* ManualAlignmentJobFile(const INKINFO& ink, bool missingRowsApply) {
+    const std::optional<JobFile> role = ManualAlignmentRole(ink, missingRowsApply);
+    return role ? JobFileName(*role) : nullptr;
 }
 
 const char* AutoAlignmentStepName(AutoAlignmentStep step) {

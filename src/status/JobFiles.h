@@ -7,6 +7,8 @@
 #include "qor.h"
 #include "status/InkCarrier.h"
 
+#include <optional>
+
 // The roles of the table. Each role is its own entry, even where two roles send the same file
 // (the three cleaning pages named vqtrcln.out, the two pairs vqtrkaln.out and vqtrcaln.out).
 enum class JobFile : int {
@@ -45,6 +47,8 @@ const char* CleaningJobFile(CarrierState state);
 // carrier with a cartridge missing gets the one-cartridge files; always in the manual wizard, only
 // under IDO_PRINTSTYLE 2 in the manual branch of the automatic wizard.
 const char* ManualAlignmentJobFile(const INKINFO& ink, bool missingRowsApply);
+// The role behind ManualAlignmentJobFile; none where nothing is sent.
+std::optional<JobFile> ManualAlignmentRole(const INKINFO& ink, bool missingRowsApply);
 
 // The steps of the automatic alignment, by the names the debug log writes.
 enum AutoAlignmentStep {

@@ -64,12 +64,7 @@ TEST_F(CartVerificationWizardTest,
     Choose(IDC_CARTV2_AGE1, 1);
     Choose(IDC_CARTV2_AGE2, 0);
 
-    INKINFO reported{};
-    host.answer = [&](int code, void* payload) {
-        if (code == CBInstallCarts && payload)
-            reported = *static_cast<INKINFO*>(payload);
-        return 1;
-    };
+    RecordInstalledCartridges();
     host.requests.clear();
     TestLog nextLog;
     AlignmentCanceller canceller;

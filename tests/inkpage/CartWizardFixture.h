@@ -27,6 +27,14 @@ protected:
         return Main() ? Main()->m_Slots.GetAs<CCartVerificationSheet>(kCartVerificationSheet)
                       : nullptr;
     }
+    // From now on the cartridges the host is told of (CBInstallCarts) are kept in reported.
+    void RecordInstalledCartridges() {
+        host.answer = [this](int code, void* payload) {
+            if (code == CBInstallCarts && payload)
+                reported = *static_cast<INKINFO*>(payload);
+            return 1;
+        };
+    }
     // Presses a button of the active page; the page's handlers may close the wizard.
     static void Press(UINT id) {
         HWND page = *Wizard()->GetActivePage();
@@ -48,4 +56,6 @@ protected:
     }
 
     TestOptions options{kCartWizardModel};
+
+    INKINFO reported{};
 };

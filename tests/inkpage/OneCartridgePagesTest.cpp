@@ -95,12 +95,7 @@ TEST_F(OneCartridgePagesTest, TheSingleCartridgePageNamesTheChoiceAndReportsANew
 
     ChooseCartridge(IDS_CARTNAME1_COLOR);
     SayNew(true);
-    INKINFO reported{};
-    host.answer = [&](int code, void* payload) {
-        if (code == CBInstallCarts && payload)
-            reported = *static_cast<INKINFO*>(payload);
-        return 1;
-    };
+    RecordInstalledCartridges();
     host.requests.clear();
     AlignmentCanceller canceller;
     Press(IDC_WIZARD_NEXT);

@@ -1,5 +1,6 @@
 // The alignment wizard's decisions: the pages of its sheet, where each value starts and where the
 // typed values go in the alignment record.
+#include "InkRecords.h"
 #include "../carrier/CarrierTestSupport.h"
 #include "resource.h"
 #include "status/AlignmentPlan.h"
@@ -9,13 +10,7 @@
 using namespace carriertest;
 
 namespace {
-INKINFO Carrier(DWORD carrierType, DWORD left, DWORD right) {
-    INKINFO ink{};
-    ink.dwCarrierType = carrierType;
-    ink.LogCartID1 = ink.PhyCartID1 = left;
-    ink.LogCartID2 = ink.PhyCartID2 = right;
-    return ink;
-}
+using testing_support::CarrierRecord;
 constexpr DWORD kDual = QOR_CARRIER_DUAL;
 constexpr DWORD kSingle = QOR_CARRIER_SINGLE;
 constexpr DWORD kTanks = QOR_CARRIER_INK_TANKS;
@@ -30,17 +25,17 @@ TEST(AlignmentPlan, TheSheetHoldsThePagesOfTheModelAndTheCarrier) {
     };
     const Case cases[] = {
         {true,
-         Carrier(kTanks, 0, 0),
+         CarrierRecord(kTanks, 0, 0),
          {P::AutoStart, P::AutoResult, P::CartValues, P::SingleValues, P::PhotoValues}},
-        {false, Carrier(kTanks, 0, 0), {P::Start, P::TankValues1, P::TankValues2}},
-        {false, Carrier(kDual, kColour, kBlack), {P::Start, P::CartValues}},
-        {false, Carrier(kDual, kColour, kPhoto), {P::Start, P::PhotoValues}},
+        {false, CarrierRecord(kTanks, 0, 0), {P::Start, P::TankValues1, P::TankValues2}},
+        {false, CarrierRecord(kDual, kColour, kBlack), {P::Start, P::CartValues}},
+        {false, CarrierRecord(kDual, kColour, kPhoto), {P::Start, P::PhotoValues}},
         // A missing cartridge wins over a photo one.
-        {false, Carrier(kDual, kMissing, kPhoto), {P::Start, P::SingleValues}},
-        {false, Carrier(kDual, kColour, kMissing), {P::Start, P::SingleValues}},
-        {false, Carrier(kSingle, kBlack, kMissing), {P::Start, P::SingleValues}},
-        {false, Carrier(0, kColour, kBlack), {}},
-        {false, Carrier(77, kColour, kBlack), {}},
+        {false, CarrierRecord(kDual, kMissing, kPhoto), {P::Start, P::SingleValues}},
+        {false, CarrierRecord(kDual, kColour, kMissing), {P::Start, P::SingleValues}},
+        {false, CarrierRecord(kSingle, kBlack, kMissing), {P::Start, P::SingleValues}},
+        {false, CarrierRecord(0, kColour, kBlack), {}},
+        {false, CarrierRecord(77, kColour, kBlack), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.autoSupported << " carrier " << c.ink.dwCarrierType
@@ -50,7 +45,7 @@ TEST(AlignmentPlan, TheSheetHoldsThePagesOfTheModelAndTheCarrier) {
 }
 
 TEST(AlignmentPlan, AStoredValueOutsideItsRangeStartsAtTheDefault) {
-    const INKINFO ink = Carrier(kDual, kColour, kBlack);
+    const INKINFO ink = CarrierRecord(kDual, kColour, kBlack);
     struct Case {
         AlignPage page;
         size_t value;
@@ -77,7 +72,7 @@ TEST(AlignmentPlan, AStoredValueOutsideItsRangeStartsAtTheDefault) {
 }
 
 TEST(AlignmentPlan, TheValuesGoToTheirFields) {
-    const INKINFO dual = Carrier(kDual, kColour, kBlack);
+    const INKINFO dual = CarrierRecord(kDual, kColour, kBlack);
     struct Case {
         AlignPage page;
         std::vector<int> typed;
@@ -116,11 +111,11 @@ TEST(AlignmentPlan, TheOneCartridgePageKeepsToOnePositionForStartPictureAndField
     };
     const Case cases[] = {
         // A dual carrier with a cartridge missing is about the right position, range 0..20.
-        {Carrier(kDual, kMissing, kBlack), 20, 3, IDB_ALIGN_CARRIER_BLACK},
-        {Carrier(kDual, kColour, kMissing), 20, 4, IDB_ALIGN_CARRIER_COLOUR},
+        {CarrierRecord(kDual, kMissing, kBlack), 20, 3, IDB_ALIGN_CARRIER_BLACK},
+        {CarrierRecord(kDual, kColour, kMissing), 20, 4, IDB_ALIGN_CARRIER_COLOUR},
         // One position: the left one, range 0..14, black or not.
-        {Carrier(kSingle, kBlack, kMissing), 14, 3, IDB_ALIGN_CARRIER_BLACK},
-        {Carrier(kSingle, kColour, kBlack), 14, 4, IDB_ALIGN_CARRIER_COLOUR},
+        {CarrierRecord(kSingle, kBlack, kMissing), 14, 3, IDB_ALIGN_CARRIER_BLACK},
+        {CarrierRecord(kSingle, kColour, kBlack), 14, 4, IDB_ALIGN_CARRIER_COLOUR},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -141,9 +136,26 @@ TEST(AlignmentPlan, TheOneCartridgePageKeepsToOnePositionForStartPictureAndField
 }
 
 TEST(AlignmentPlan, TheTwoCartridgePageShowsTheCartridgesInTheCarrier) {
-    const INKINFO ink = Carrier(kDual, kColour, kBlack);
+    const INKINFO ink = CarrierRecord(kDual, kColour, kBlack);
     EXPECT_EQ(AlignPictureOf(P::CartValues, ink, DUALHEAD_K_ONLY), IDB_ALIGN_CARRIER_BLACK);
     EXPECT_EQ(AlignPictureOf(P::CartValues, ink, DUALHEAD_CMY_ONLY), IDB_ALIGN_CARRIER_COLOUR);
     EXPECT_EQ(AlignPictureOf(P::CartValues, ink, DUALHEAD_CMY_AND_K), IDB_ALIGN_CARRIER_BOTH);
     EXPECT_EQ(AlignPictureOf(P::Start, ink, DUALHEAD_CMY_AND_K), 0u);
+}
+
+TEST(AlignmentPlan, TheAutomaticResultShowsTheCarriageItAligns) {
+    const struct {
+        INKINFO ink;
+        UINT picture;
+    } cases[] = {
+        {CarrierRecord(kDual, kColour, kBlack), IDB_AUTO_ALIGN_CARRIER_BOTH},
+        {CarrierRecord(kDual, kColour, kPhoto), IDB_AUTO_ALIGN_CARRIER_PHOTO},
+        {CarrierRecord(kDual, kMissing, kBlack), IDB_AUTO_ALIGN_CARRIER_BLACK},
+        {CarrierRecord(kDual, kColour, kMissing), IDB_AUTO_ALIGN_CARRIER_COLOUR},
+        // The automatic alignment asks only about the cartridges, never the carrier type.
+        {CarrierRecord(kTanks, kColour, kBlack), IDB_AUTO_ALIGN_CARRIER_BOTH},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AutoResultPictureOf(c.ink), c.picture)
+            << c.ink.dwCarrierType << " " << c.ink.LogCartID1 << " " << c.ink.LogCartID2;
 }

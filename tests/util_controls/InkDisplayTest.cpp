@@ -1,3 +1,4 @@
+#include "InkRecords.h"
 #include "InkDisplay.h"
 #include "InkTank.h"
 
@@ -62,13 +63,7 @@ DWORD& Field(INKINFO& ink, int type, int position) {
     return position == LEFT ? ink.LogCartID1 : ink.LogCartID2;
 }
 
-INKINFO Carrier(DWORD carrierType, DWORD left, DWORD right) {
-    INKINFO ink{};
-    ink.dwCarrierType = carrierType;
-    ink.LogCartID1 = ink.PhyCartID1 = left;
-    ink.LogCartID2 = ink.PhyCartID2 = right;
-    return ink;
-}
+using testing_support::CarrierRecord;
 } // namespace
 
 TEST(InkDisplayIds, EachIdHasItsKind) {
@@ -96,7 +91,7 @@ TEST(InkDisplayIds, EachPositionReadsItsOwnField) {
             for (int position : positions) {
                 SCOPED_TRACE(testing::Message()
                              << "id " << c.id << " type " << type << " position " << position);
-                INKINFO ink = Carrier(QOR_CARRIER_DUAL, other, other);
+                INKINFO ink = CarrierRecord(QOR_CARRIER_DUAL, other, other);
                 Field(ink, type, position) = c.id;
                 CGUIInkDisplay display(&ink);
                 EXPECT_EQ(AnswersAt(display, type, position), Expected(c));
@@ -109,7 +104,7 @@ TEST(InkDisplayIds, EachPositionReadsItsOwnField) {
 }
 
 TEST(InkDisplayIds, OnePositionCarrierHasNoSecondPosition) {
-    INKINFO ink = Carrier(QOR_CARRIER_SINGLE, 80, 48);
+    INKINFO ink = CarrierRecord(QOR_CARRIER_SINGLE, 80, 48);
     ink.bAlignCart2 = QOR_ALIGN_MANDATORY;
     CGUIInkDisplay display(&ink);
     for (int type : {PHYSICAL, LOGICAL}) {
@@ -141,7 +136,7 @@ TEST(InkDisplayIds, WithoutRecordOrWithOddArgumentsEveryQuestionIsNo) {
     none.UpdateInkLevels(nullptr);
     none.DrawTanks(nullptr);
 
-    INKINFO ink = Carrier(QOR_CARRIER_DUAL, 32, 32);
+    INKINFO ink = CarrierRecord(QOR_CARRIER_DUAL, 32, 32);
     CGUIInkDisplay display(&ink);
     const std::pair<int, int> odd[] = {{2, LEFT}, {-1, RIGHT}, {LOGICAL, 2}, {PHYSICAL, -1}};
     for (auto [type, position] : odd)
@@ -203,7 +198,7 @@ TEST(InkDisplayCarrier, AlignmentRequests) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.carrier << ": " << c.align1 << "," << c.align2);
-        INKINFO ink = Carrier(c.carrier, 80, 48);
+        INKINFO ink = CarrierRecord(c.carrier, 80, 48);
         ink.bAlignCart1 = c.align1;
         ink.bAlignCart2 = c.align2;
         CGUIInkDisplay display(&ink);
@@ -213,7 +208,7 @@ TEST(InkDisplayCarrier, AlignmentRequests) {
 }
 
 TEST(InkDisplayCarrier, QuestionsFollowRewrittenIds) {
-    INKINFO ink = Carrier(QOR_CARRIER_DUAL, 80, 48);
+    INKINFO ink = CarrierRecord(QOR_CARRIER_DUAL, 80, 48);
     CGUIInkDisplay display;
     display.SetInkInfo(&ink);
     EXPECT_EQ(display.GetInkInfo(), &ink);
@@ -316,7 +311,7 @@ TEST(InkTankState, CartridgeKindChoosesLookAndLevels) {
 TEST(InkDisplayTanks, SlotsShowInksByCarrier) {
     CGUIInkTank tanks[5];
     CGUIInkTank* pointers[] = {&tanks[0], &tanks[1], &tanks[2], &tanks[3], &tanks[4]};
-    INKINFO ink = Carrier(QOR_CARRIER_INK_TANKS, 80, 48);
+    INKINFO ink = CarrierRecord(QOR_CARRIER_INK_TANKS, 80, 48);
     ink.nBlackLevel = 11;
     ink.nColorLevel1 = 22;
     ink.nColorLevel2 = 33;
@@ -331,7 +326,7 @@ TEST(InkDisplayTanks, SlotsShowInksByCarrier) {
         EXPECT_EQ(tanks[i].GetLevel(), tankLevels[i]) << i;
     }
 
-    INKINFO cartridges = Carrier(QOR_CARRIER_DUAL, 80, 112);
+    INKINFO cartridges = CarrierRecord(QOR_CARRIER_DUAL, 80, 112);
     cartridges.nColorLevel1 = 60;
     cartridges.nColorLevel2 = 50;
     cartridges.nColorLevel3 = 40;

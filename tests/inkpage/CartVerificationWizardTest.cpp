@@ -106,6 +106,20 @@ TEST_F(CartVerificationWizardTest,
               nullptr);
 }
 
+TEST_F(CartVerificationWizardTest, OnAModelThatAlignsItselfNewCartridgesLeadToItsAlignment) {
+    auto selfAligning = kCartWizardModel;
+    selfAligning.emplace_back("IDO_SUPPORT_AUTOALIGNMENT", "1");
+    TestOptions model(selfAligning);
+    ASSERT_NE(OpenWizard(), nullptr);
+    Press(IDC_WIZARD_NEXT);
+    Choose(IDC_CARTV2_AGE1, 1);
+    TestLog log;
+    AlignmentCanceller canceller;
+    Press(IDC_WIZARD_NEXT);
+    EXPECT_TRUE(log.Contains("CAutoAlignementPage1::OnInitDialog()"));
+    EXPECT_FALSE(Wizard() && Wizard()->IsWindow());
+}
+
 TEST_F(CartVerificationWizardTest, WhereNoAlignmentMayFollowAMissingCartridgeKeepsThePage) {
     ASSERT_EQ(Open(103), 1);
     // The printer reports that the black cartridge was taken out.

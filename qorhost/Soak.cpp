@@ -301,14 +301,16 @@ void SoakRun::WizardStep() {
         if (ActInWizard(top))
             return;
     }
-    // No wizard is open: the user asks for one where the module opens it modeless.
+    // No wizard is open: the user asks for one where the module opens it modeless. Mostly on
+    // the printer's own status, so that the wizard opens and its pages get driven; hostile
+    // records come the rest of the time.
+    STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 313, 314, 315, 316, 404}),
-                            SomeStatus());
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 313, 314, 315, 316, 404}), status);
         return;
     }
     ++m_lifetimes;
-    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304}), SomeStatus(),
+    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304}), status,
                 m_host.Printer().Port());
 }
 

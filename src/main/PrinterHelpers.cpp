@@ -242,6 +242,13 @@ BOOL CQORTabDlg::FindCDRoot(const char* fileName) {
     return SearchDirectory(fileName, g_szCDRoot);
 }
 
+CString DriverFolder() {
+    char system[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryA(system, MAX_PATH);
+    CString folder(system, length < MAX_PATH ? static_cast<int>(length) : 0);
+    return folder + "\\spool\\drivers\\x64\\";
+}
+
 CString QuotedProgram(const char* path) {
     return CString("\"") + path + "\"";
 }

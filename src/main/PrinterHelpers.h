@@ -14,6 +14,10 @@ extern char g_szCDRoot[MAX_PATH];
 // software installs it), then in the Windows media folder.
 constexpr const char* kCartridgeChangeSound = "nvo_ntmg.wav";
 
+// The printer-driver folder under the system directory, with its closing backslash
+// ("C:\windows\system32\spool\drivers\x64\"); the help files are in its folder "3\".
+CString DriverFolder();
+
 // A program's path in double quotes, for the start of a command line: a path with blanks is
 // otherwise cut at the first blank that names a program ("C:\Program Files\..." runs
 // "C:\Program.exe").

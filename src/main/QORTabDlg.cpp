@@ -2,6 +2,7 @@
 
 #include "CSpy.h"
 #include "Operations.h"
+#include "PrinterHelpers.h"
 #include "QORPageSheet.h"
 #include "host/QorModule.h"
 #include "Topics.h"
@@ -80,10 +81,7 @@ void CQORTabDlg::SnapshotStatus() {
 }
 
 void CQORTabDlg::BuildHelpFilePath() {
-    char system[MAX_PATH] = {};
-    UINT length = ::GetSystemDirectoryA(system, MAX_PATH);
-    m_strHelpFile = CString(system, length < MAX_PATH ? static_cast<int>(length) : 0);
-    m_strHelpFile += "\\spool\\drivers\\x64\\3\\vqtrqor.chm";
+    m_strHelpFile = DriverFolder() + "3\\vqtrqor.chm";
 }
 
 int CQORTabDlg::DoCallback(int request, void* payload, int arg3, int arg4) {

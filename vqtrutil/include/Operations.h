@@ -37,8 +37,8 @@ VQTRUTIL_API BOOL UtilIsDeviceInstalling();
 
 // Operation 6: a help topic (the help viewer's HtmlHelpA with the command and the topic, or the
 // handler's kind 2). A help file that does not exist is logged and nothing is shown; so is a
-// command of the viewer whose data is not a number (only HH_HELP_CONTEXT and HH_CLOSE_ALL are
-// shown). reserved is not used.
+// command of the viewer whose data is not a number (only HH_HELP_CONTEXT, HH_CLOSE_ALL and
+// HH_DISPLAY_TOPIC with topic 0, the file's first page, are shown). reserved is not used.
 VQTRUTIL_API void UtilShowHelp(HWND owner, const char* helpFile, UINT command, DWORD topic,
                                DWORD reserved);
 

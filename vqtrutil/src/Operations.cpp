@@ -138,8 +138,10 @@ void UtilShowHelp(HWND owner, const char* helpFile, UINT command, DWORD topic, D
         return;
     }
     // The viewer reads the data of its other commands as an address: a topic number there
-    // would make it read where nothing is.
-    if (command != HH_HELP_CONTEXT && command != HH_CLOSE_ALL) {
+    // would make it read where nothing is. Its display command without an address opens the
+    // file's first page.
+    const bool firstPage = command == HH_DISPLAY_TOPIC && topic == 0;
+    if (command != HH_HELP_CONTEXT && command != HH_CLOSE_ALL && !firstPage) {
         spy.OutputError("UtilShowHelp() the command takes no topic number: nothing is shown");
         return;
     }

@@ -23,7 +23,8 @@ namespace {
 using namespace soak;
 
 // The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help;
-// and those of the alignment pages: Print and the ink-tank page's Finish.
+// and those of the alignment and cleaning pages: Print, their own Finish, and Print again on the
+// first cleaning result page (where Cancel's command prints again).
 constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024};
 
 bool IsWizardCommand(int id) {
@@ -303,13 +304,13 @@ void SoakRun::WizardStep() {
     }
     // No wizard is open: the user asks for one where the module opens it modeless.
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 313, 314, 315, 316, 404}),
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 313, 314, 315, 316, 404}),
                             SomeStatus());
         return;
     }
     ++m_lifetimes;
-    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304}), SomeStatus(),
-                m_host.Printer().Port());
+    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304, 305}),
+                SomeStatus(), m_host.Printer().Port());
 }
 
 void SoakRun::Pump() {

@@ -2,13 +2,15 @@
 // runs its message loop through QORFilterDllMsg, answers the module's requests and lists them in
 // a control window beside the module's windows, where the printer's state can be changed.
 //
-//   qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]
+//   qorhost [--profile NAME] [--printer NAME] [--topic N] [--press ID,...] [--log FILE]
 //           [--screenshot FILE.png] [--soak N [--seed S] [--help-file FILE.chm]]
 //
 // --profile    a printer profile from the folder "profiles" beside this program (default,
 //              one-cartridge, ink-tank, all-in-one, network) or the path of an ini file
 // --printer    the printer's friendly name (default: the profile's)
 // --topic      the first topic (default 100, the Home page)
+// --press      then clicks the module's controls of these ids, one after the other, as a user
+//              would (a wizard's Print, a page's link); one that opens a modal window comes last
 // --log        writes every call and request, decoded, to the file
 // --screenshot opens the topic, waits until the windows are drawn, saves the screen as a PNG
 //              and ends; nobody is asked anything (message boxes are answered, modal windows
@@ -32,6 +34,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 struct Options {
@@ -39,6 +43,7 @@ struct Options {
     bool profileGiven = false;
     std::string printer;
     int topic = 100;
+    std::vector<int> press;
     std::string screenshot;
     std::string log;
     int soak = 0;
@@ -61,6 +66,13 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.printer = value;
         } else if (option == "--topic") {
             options.topic = std::atoi(value.c_str());
+        } else if (option == "--press") {
+            for (size_t start = 0; start < value.size();) {
+                size_t end = value.find(',', start);
+                end = end == std::string::npos ? value.size() : end;
+                options.press.push_back(std::atoi(value.substr(start, end - start).c_str()));
+                start = end + 1;
+            }
         } else if (option == "--screenshot") {
             options.screenshot = value;
         } else if (option == "--log") {
@@ -82,7 +94,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 void PrintUsage() {
     std::fprintf(
         stderr,
-        "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]\n"
+        "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--press ID,...]\n"
+        "               [--log FILE]\n"
         "               [--screenshot FILE.png] [--soak N [--seed S] [--help-file FILE.chm]]\n");
 }
 
@@ -120,6 +133,33 @@ struct ComScope {
     ComScope& operator=(const ComScope&) = delete;
 };
 
+BOOL CALLBACK FindShownControl(HWND window, LPARAM found) {
+    auto* wanted = reinterpret_cast<std::pair<int, HWND>*>(found);
+    if (::GetDlgCtrlID(window) != wanted->first || !::IsWindowVisible(window))
+        return TRUE;
+    wanted->second = window;
+    return FALSE;
+}
+
+// Clicks the module's shown controls of these ids in turn, each once the previous one has acted.
+void PressInOrder(const std::vector<int>& ids, Transcript& transcript) {
+    for (int id : ids) {
+        MessageLoop::PumpFor(300);
+        std::pair<int, HWND> found{id, nullptr};
+        for (HWND top : ModuleHost::ModuleWindows())
+            if (!found.second)
+                ::EnumChildWindows(top, FindShownControl, reinterpret_cast<LPARAM>(&found));
+        if (!found.second) {
+            transcript.Line("press: no shown control " + std::to_string(id));
+            continue;
+        }
+        transcript.Line("press: " + std::to_string(id));
+        ::PostMessageA(::GetParent(found.second), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(found.second));
+    }
+    MessageLoop::PumpFor(300);
+}
+
 // Headless: the topic, a picture of the screen once everything is drawn, then the end.
 int TakeScreenshot(ModuleHost& host, ControlWindow& control, const Options& options,
                    const std::string& printerName, Transcript& transcript) {
@@ -155,6 +195,7 @@ int TakeScreenshot(ModuleHost& host, ControlWindow& control, const Options& opti
         s_unattended->SetClosing(true);
     });
     host.OpenTopic(printerName, options.topic);
+    PressInOrder(options.press, transcript);
     control.PlaceBesideModule();
     unattended.SetClosing(true);
     for (int waited = 0; !s_done && waited < 150; ++waited)
@@ -226,6 +267,7 @@ int main(int argc, char** argv) {
         return TakeScreenshot(host, control, options, printerName, transcript);
 
     host.OpenTopic(printerName, options.topic);
+    PressInOrder(options.press, transcript);
     control.PlaceBesideModule();
     return MessageLoop::Run();
 }

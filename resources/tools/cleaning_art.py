@@ -9,7 +9,8 @@ outside their rounded outline.
 - The expected patterns on the result pages, one per carrier: a sheet with a row of lines and a
   ramp for each ink the cartridges print, black, the three colours or both; on the two-position
   carrier the position without a cartridge prints nothing and shows as a dashed empty band.
-- The clean-rollers dialog's cloth wiping a roller.
+- The clean-rollers dialog's cloth wiping a roller, and a small sheet of paper (the paper that
+  the cleaned rollers feed; the cancelled-job notice shows it too).
 """
 
 import make_bitmaps as art
@@ -128,6 +129,21 @@ def draw_roller_cloth():
     return tile(width, height, draw)
 
 
+def draw_paper_sheet():
+    width, height = 60, 44
+    canvas = Canvas(width, height, KEY)
+    backdrop = Canvas(width, height, WHITE)
+    sheet(backdrop, 16, 4, 44, 38)
+    for row in range(4):
+        backdrop.fill(capsule(21, 11 + row * 6, 39 - (row % 2) * 6, 11 + row * 6, 0.9), PAPER_EDGE)
+    outline = rounded_rect(15, 3, 48, 42, 2)
+    for y in range(height):
+        for x in range(width):
+            if art.coverage(outline(x + 0.5, y + 0.5)) > 0.0:
+                canvas.put(x, y, backdrop.get(x, y))
+    return canvas
+
+
 def draw_all():
     return {
         "clean_printer": draw_clean_printer(),
@@ -138,4 +154,5 @@ def draw_all():
         "clean_pattern_single_black": draw_pattern(True, False, False),
         "clean_pattern_single_colour": draw_pattern(False, True, False),
         "rollers_cloth": draw_roller_cloth(),
+        "paper_sheet": draw_paper_sheet(),
     }

@@ -23,7 +23,8 @@ namespace {
 using namespace soak;
 
 // The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help;
-// and those of the alignment pages: Print and the ink-tank page's Finish.
+// and those of the alignment and cleaning pages: Print, their own Finish, and Print again on the
+// first cleaning result page (where Cancel's command prints again).
 constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024};
 
 bool IsWizardCommand(int id) {
@@ -306,11 +307,12 @@ void SoakRun::WizardStep() {
     // records come the rest of the time.
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 313, 314, 315, 316, 404}), status);
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 313, 314, 315, 316, 404}),
+                            status);
         return;
     }
     ++m_lifetimes;
-    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304}), status,
+    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304, 305}), status,
                 m_host.Printer().Port());
 }
 

@@ -587,6 +587,9 @@ def main(argv):
     import cartridge_art  # the cartridges and the Ink Cartridge page, drawn with these helpers
 
     pictures.update(cartridge_art.draw_all())
+    import cleaning_art  # the clean-and-test wizard and the clean-rollers dialog
+
+    pictures.update(cleaning_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

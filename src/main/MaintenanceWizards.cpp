@@ -2,9 +2,22 @@
 #include "CSpy.h"
 #include "QORPageSheet.h"
 #include "QORTabDlg.h"
+#include "Operations.h"
 #include "maintenance/AlignSheet.h"
+#include "maintenance/CleanAndTestSheet.h"
 #include "pages/InkCartridgePage.h"
 #include "pages/PrinterReadyCheck.h"
+#include "resource.h"
+#include "status/CleaningChoices.h"
+
+namespace {
+// The Ink page of the open main window, shown; null when the printer has the Ink Tanks page.
+CQORInkCartridgePage* ShowInkCartridgePage(CQORTabDlg& main) {
+    main.SelectPage(kInkPage);
+    CQORPageSheet* sheet = main.GetPageSheet();
+    return sheet ? dynamic_cast<CQORInkCartridgePage*>(sheet->GetQorPage(kInkPage)) : nullptr;
+}
+} // namespace
 
 BOOL CQORTabDlg::OpenWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet) {
     CQorWizardSheet* made = sheet.get();
@@ -58,41 +71,74 @@ INT_PTR CQORTabDlg::RunAlignSheet() {
     return result;
 }
 
-BOOL CQORTabDlg::OpenAlignSheet() {
-    if (m_Slots.IsOpen(kAlignSheet))
-        return FALSE;
-    return OpenWizardInSlot(kAlignSheet, std::make_unique<CAlignSheet>());
-}
-
 int CQORTabDlg::AlignTopic() {
     if (HasMainWindow()) {
-        SelectPage(kInkPage);
-        CQORPageSheet* sheet = GetPageSheet();
-        if (auto* page =
-                sheet ? dynamic_cast<CQORInkCartridgePage*>(sheet->GetQorPage(kInkPage)) : nullptr)
+        if (CQORInkCartridgePage* page = ShowInkCartridgePage(*this))
             page->AlignCartridges();
         return 1;
     }
-    if (m_Slots.IsOpen(kAlignSheet))
+    if (m_Slots.IsOpen(kAlignSheet) || !PrinterFreeForTopic(kAlignSheet))
         return 0;
+    return OpenTopicWizard(kAlignSheet, std::make_unique<CAlignSheet>());
+}
+
+bool CQORTabDlg::PrinterFreeForTopic(WindowId id) {
     DoCallback(CBGetStatus, &m_InfoStruct, 0, 0);
     if (g_pQORTabDlg != this)
-        return 0;
-    if (m_InfoStruct.dwStatus == QOR_STATUS_BUSY ||
-        m_InfoStruct.dwStatus == QOR_STATUS_ALERT_BUSY) {
-        {
-            CPrinterReadyDlg alert(*this);
-            alert.CheckPrinter();
-        }
-        if (g_pQORTabDlg == this)
-            Shutdown(kAlignSheet);
-        return 0;
+        return false;
+    if (m_InfoStruct.dwStatus != QOR_STATUS_BUSY && m_InfoStruct.dwStatus != QOR_STATUS_ALERT_BUSY)
+        return true;
+    {
+        CPrinterReadyDlg alert(*this);
+        alert.CheckPrinter();
     }
+    if (g_pQORTabDlg == this)
+        Shutdown(id);
+    return false;
+}
+
+int CQORTabDlg::OpenTopicWizard(WindowId id, std::unique_ptr<CQorWizardSheet> sheet) {
     DoCallback(CBOpenSession, nullptr, 0, 0);
     if (g_pQORTabDlg != this)
         return 0;
-    if (OpenAlignSheet())
+    if (OpenWizardInSlot(id, std::move(sheet)))
         return 1;
     Shutdown(kNoWindow);
     return 0;
+}
+
+bool CQORTabDlg::RefuseCleaningWithoutPages() {
+    if (HasCleaningPages(m_Records.ink))
+        return false;
+    CSpy().OutputData("CQORTabDlg::RefuseCleaningWithoutPages() an ink-tank printer");
+    CString text, caption;
+    text.LoadString(IDS_CLEAN_NOT_OFFERED);
+    caption.LoadString(IDS_CLEAN_TITLE);
+    UtilMessageBox(HasMainWindow() ? m_hWnd : nullptr, text, caption, MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
+INT_PTR CQORTabDlg::RunCleanSheet() {
+    if (m_Slots.Get(kCleanSheet))
+        return -1;
+    return RunWizardInSlot(kCleanSheet, std::make_unique<CCleanAndTestSheet>());
+}
+
+int CQORTabDlg::CleanTopic() {
+    if (HasMainWindow()) {
+        if (CQORInkCartridgePage* page = ShowInkCartridgePage(*this))
+            page->CleanCartridges();
+        else
+            RefuseCleaningWithoutPages();
+        return 1;
+    }
+    if (m_Slots.IsOpen(kCleanSheet) || !PrinterFreeForTopic(kCleanSheet))
+        return 0;
+    // Told before any session opens: there is nothing to close.
+    if (RefuseCleaningWithoutPages()) {
+        if (g_pQORTabDlg == this)
+            Shutdown(kCleanSheet);
+        return 0;
+    }
+    return OpenTopicWizard(kCleanSheet, std::make_unique<CCleanAndTestSheet>());
 }

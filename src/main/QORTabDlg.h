@@ -63,18 +63,29 @@ public:
     // The alignment new cartridges ask for, in a session of its own, modal and outside the slot;
     // false when the host closed the module meanwhile (nothing of this object may be touched).
     bool RunAlignmentForNewCartridges();
-    // The alignment wizard in its slot (window id 7): modal from the Ink page's link, after
-    // which the status poll restarts; modeless for topic 304.
+    // The alignment wizard in its slot (window id 7), modal from the Ink page's link, after
+    // which the status poll restarts.
     INT_PTR RunAlignSheet();
-    BOOL OpenAlignSheet();
     // Topic 304: on the first run the alignment wizard, modeless, unless the printer is busy
     // or in error (then its alert); in the open window the Ink page's alignment operation.
     int AlignTopic();
+    // The clean-and-test wizard in its slot (window id 8), modal from the Ink page's link.
+    INT_PTR RunCleanSheet();
+    // Topic 305: as topic 304, with the clean-and-test wizard.
+    int CleanTopic();
+    // An ink-tank printer has no cleaning wizard: the user is told so (a message box) and true
+    // comes back; nothing is asked of the host.
+    bool RefuseCleaningWithoutPages();
     // A wizard sheet in its slot: modeless (FALSE, logged, when it could not be opened), or
     // modal (its result, -1 logged when it could not run; the slot is emptied afterwards unless
     // the host closed the module meanwhile).
     BOOL OpenWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
     INT_PTR RunWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
+    // The first run of a maintenance topic: fresh status; a busy printer gets its alert and the
+    // shutdown check with the wizard's window id (false, as when the host closed the module).
+    bool PrinterFreeForTopic(WindowId id);
+    // Then the session opens and the wizard, modeless, in its slot; the export's result.
+    int OpenTopicWizard(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();

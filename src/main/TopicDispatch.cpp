@@ -50,6 +50,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return RunCartridgeTopic(static_cast<CartridgeTopic>(step.value));
     case FirstRunAction::Alignment:
         return AlignTopic();
+    case FirstRunAction::Cleaning:
+        return CleanTopic();
     case FirstRunAction::Page:
         break;
     }
@@ -119,6 +121,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::Alignment:
         AlignTopic();
+        break;
+    case OpenWindowAction::Cleaning:
+        CleanTopic();
         break;
     case OpenWindowAction::InkPageAlignment:
         SelectPage(kInkPage);

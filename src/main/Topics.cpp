@@ -28,6 +28,7 @@ constexpr FirstRun kChangeCartridges = CartridgeWizard(CartridgeTopic::ChangeCar
 constexpr FirstRun kInstallCartridges = CartridgeWizard(CartridgeTopic::InstallCartridges);
 constexpr FirstRun kCheckCartridges = CartridgeWizard(CartridgeTopic::CheckCartridges);
 constexpr FirstRun kAlignment{FirstRunAction::Alignment, 0};
+constexpr FirstRun kCleaning{FirstRunAction::Cleaning, 0};
 constexpr FirstRun kSuppliesWebThenHome{FirstRunAction::SuppliesWeb, 0};
 constexpr FirstRun kCallbackOnly{FirstRunAction::CallbackOnly, 1};
 
@@ -45,6 +46,7 @@ constexpr OpenWindow kShowInkPage{OpenWindowAction::InkPage, 0};
 constexpr OpenWindow kNothing{OpenWindowAction::Nothing, 0};
 constexpr OpenWindow kSuppliesWeb{OpenWindowAction::SuppliesWeb, 0};
 constexpr OpenWindow kAlignmentInWindow{OpenWindowAction::Alignment, 0};
+constexpr OpenWindow kCleaningInWindow{OpenWindowAction::Cleaning, 0};
 constexpr OpenWindow InWindow(CartridgeTopic run) {
     return {OpenWindowAction::CartridgeWizard, static_cast<int>(run)};
 }
@@ -89,7 +91,7 @@ constexpr TopicRow kTopics[] = {
     {302, 302, kOpenHome, kShowHome},
     {303, 303, kOpenHome, kShowInkPage},
     {304, 304, kAlignment, kAlignmentInWindow},
-    {305, 305, kOpenHome, kShowInkPage},
+    {305, 305, kCleaning, kCleaningInWindow},
     {306, 306, kOpenHome, kNothing},
     {307, 307, kOpenHome, {OpenWindowAction::InkPageAlignment, 0}},
     {308, 308, kOpenHome, kNothing},

@@ -25,6 +25,7 @@ enum class FirstRunAction {
     CallbackOnly,    // only the host's callback is kept, then the shutdown check; result 1
     CartridgeWizard, // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,       // the alignment wizard (CQORTabDlg::AlignTopic)
+    Cleaning,        // the clean-and-test wizard (CQORTabDlg::CleanTopic)
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -66,6 +67,7 @@ enum class OpenWindowAction {
     SuppliesWeb,      // the supplies web page
     CartridgeWizard,  // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,        // the Ink page's alignment operation (CQORTabDlg::AlignTopic)
+    Cleaning,         // the Ink page's clean-and-test operation (CQORTabDlg::CleanTopic)
     InkPageAlignment, // the Ink page, and the alignment wizard brought forward when it is open
 };
 

@@ -7,6 +7,8 @@
 #include "main/HelpTopics.h"
 #include "host/QorModule.h"
 #include "main/QORTabDlg.h"
+#include "main/QorWizardSheet.h"
+#include "maintenance/CleanRollersDlg.h"
 #include "resource.h"
 
 namespace {
@@ -207,7 +209,13 @@ bool CQORInkCartridgePage::MayLaunchWizard(WindowId slot) {
         return false;
     if (slot == kCartVerificationSheet || slot == kTankSheet1)
         return !main->m_Slots.IsOpen(slot);
-    return main->m_Slots.Get(slot) == nullptr;
+    // A topic's modeless wizard that has ended leaves its object behind: its slot is free again.
+    CWnd* held = main->m_Slots.Get(slot);
+    if (dynamic_cast<CQorWizardSheet*>(held) && !held->IsWindow()) {
+        main->m_Slots.Delete(slot);
+        held = nullptr;
+    }
+    return held == nullptr;
 }
 
 void CQORInkCartridgePage::LaunchWizard(WindowId slot) {
@@ -222,6 +230,8 @@ void CQORInkCartridgePage::LaunchWizard(WindowId slot) {
         g_pQORTabDlg->OpenCartVerificationSheet(1);
     } else if (slot == kAlignSheet) {
         g_pQORTabDlg->RunAlignSheet();
+    } else if (slot == kCleanSheet) {
+        g_pQORTabDlg->RunCleanSheet();
     }
 }
 
@@ -246,6 +256,12 @@ void CQORInkCartridgePage::AlignCartridges() {
 }
 
 void CQORInkCartridgePage::CleanCartridges() {
+    CQORTabDlg* main = g_pQORTabDlg;
+    // A printer whose cartridges became ink tanks meanwhile is told so before anything is asked
+    // of it, unless its connection keeps the link disabled.
+    if (main && !IsDisabledConnection(main->m_PortInfo.dwPortType) &&
+        main->RefuseCleaningWithoutPages())
+        return;
     LaunchWizard(kCleanSheet);
 }
 
@@ -260,6 +276,9 @@ void CQORInkCartridgePage::CleanRollers() {
     }
     CSpy spy;
     spy.OutputData("CQORInkCartridgePage::CleanRollers()");
+    // Owned by the main window: a host that closes the module takes the dialog and its loop along.
+    CCleanRollersDlg rollers(main);
+    rollers.DoModal();
 }
 
 void CQORInkCartridgePage::OrderSupplies() {

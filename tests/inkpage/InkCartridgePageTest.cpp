@@ -205,17 +205,17 @@ TEST_F(InkCartridgePageTest, TheMaintenanceLinksRunTheChecksThenTheirWizards) {
     CQORInkCartridgePage& page = OpenPage();
     struct Case {
         UINT link;
+        UINT title;
         std::vector<int> codes;
     };
-    // The alignment wizard runs modal, in its slot, until its user cancels it; the cleaning
-    // wizard does not exist yet.
+    // Each wizard runs modal, in its slot, until its user cancels it.
     const Case cases[] = {
-        {IDC_INK_ALIGN_LINK, {CBGetStatus, CBOpenSession, CBCloseSession}},
-        {IDC_INK_CLEAN_LINK, {CBGetStatus, CBOpenSession}},
+        {IDC_INK_ALIGN_LINK, IDS_ALIGN_TITLE, {CBGetStatus, CBOpenSession, CBCloseSession}},
+        {IDC_INK_CLEAN_LINK, IDS_CLEAN_TITLE, {CBGetStatus, CBOpenSession, CBCloseSession}},
     };
-    AlignmentCanceller canceller;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.link);
+        AlignmentCanceller canceller(&AlignmentCanceller::PressCancel, c.title);
         host.requests.clear();
         TestLog clickLog;
         Press(page, c.link);

@@ -59,19 +59,21 @@ private:
     std::vector<Seen> m_alerts;
 };
 
-// While it lives, every alignment wizard that opens is acted on once it shows: by default its
-// user cancels it. Its title is set after it is activated, so the title is read a moment later.
+// While it lives, every alignment wizard (or the wizard of another title) that opens is acted on
+// once it shows: by default its user cancels it. Its title is set after it is activated, so the
+// title is read a moment later.
 class AlignmentCanceller {
 public:
     using Action = void (*)(HWND wizard);
     static void PressCancel(HWND wizard) { ::PostMessageA(wizard, WM_COMMAND, IDCANCEL, 0); }
 
-    explicit AlignmentCanceller(Action action = &PressCancel)
+    explicit AlignmentCanceller(Action action = &PressCancel, UINT titleId = IDS_ALIGN_TITLE)
         : m_hook(CDialogHook::kActivated, [](HWND window) {
               Activated() = window;
               ::SetTimer(nullptr, 0, 10, &Check);
           }) {
         Chosen() = action;
+        TitleId() = titleId;
     }
 
 private:
@@ -83,10 +85,14 @@ private:
         static Action action = nullptr;
         return action;
     }
+    static UINT& TitleId() {
+        static UINT titleId = 0;
+        return titleId;
+    }
     static void CALLBACK Check(HWND, UINT, UINT_PTR timer, DWORD) {
         ::KillTimer(nullptr, timer);
         CString title;
-        title.LoadString(IDS_ALIGN_TITLE);
+        title.LoadString(TitleId());
         HWND window = Activated();
         if (::IsWindow(window) && CWindow(window).GetWindowText().Find(title) == 0)
             Chosen()(window);

@@ -50,6 +50,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return RunCartridgeTopic(static_cast<CartridgeTopic>(step.value));
     case FirstRunAction::Alignment:
         return AlignTopic();
+    case FirstRunAction::TestPage:
+        return TestPageTopic();
     case FirstRunAction::Page:
         break;
     }
@@ -119,6 +121,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::Alignment:
         AlignTopic();
+        break;
+    case OpenWindowAction::TestPage:
+        TestPageTopic();
         break;
     case OpenWindowAction::InkPageAlignment:
         SelectPage(kInkPage);

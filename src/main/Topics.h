@@ -25,6 +25,7 @@ enum class FirstRunAction {
     CallbackOnly,    // only the host's callback is kept, then the shutdown check; result 1
     CartridgeWizard, // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,       // the alignment wizard (CQORTabDlg::AlignTopic)
+    TestPage,        // the test page dialog (CQORTabDlg::TestPageTopic)
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -67,6 +68,7 @@ enum class OpenWindowAction {
     CartridgeWizard,  // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,        // the Ink page's alignment operation (CQORTabDlg::AlignTopic)
     InkPageAlignment, // the Ink page, and the alignment wizard brought forward when it is open
+    TestPage,         // the test page dialog (CQORTabDlg::TestPageTopic)
 };
 
 template <class Action> struct TopicStep {

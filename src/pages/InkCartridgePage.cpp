@@ -6,6 +6,7 @@
 #include "PrinterReadyCheck.h"
 #include "main/HelpTopics.h"
 #include "main/QORTabDlg.h"
+#include "maintenance/TestPage.h"
 #include "resource.h"
 
 namespace {
@@ -242,7 +243,9 @@ void CQORInkCartridgePage::PrintTestPage() {
     g_pQORTabDlg->ShowHelpTopic(kHelpTopicTestPage, Owner());
     CSpy spy;
     spy.OutputData("CQORInkCartridgePage::PrintTestPage()");
-    spy.OutputData(g_pQORTabDlg->m_strPrinterName);
+    // The help viewer may have let the host close the module.
+    if (g_pQORTabDlg)
+        ::PrintTestPage(g_pQORTabDlg->m_strPrinterName);
 }
 
 void CQORInkCartridgePage::AlignCartridges() {

@@ -66,6 +66,7 @@ void ReadState(const std::string& path, PrinterState& state) {
     }
     ReadFlag(path, "OtherSessionJob", state.heldByOtherSession);
     ReadFlag(path, "JobHeld", state.jobHeld);
+    ReadNumber(path, "BusyReads", state.busyReads);
 }
 } // namespace
 

@@ -161,7 +161,9 @@ std::string RequestRecord::Line() const {
     return line + " -> " + std::to_string(result);
 }
 
-SimulatedPrinter::SimulatedPrinter(const PrinterState& start) : m_state(start) {}
+SimulatedPrinter::SimulatedPrinter(const PrinterState& start)
+    : m_state(start), m_job(start.busyReads > 0 ? "a job of another program" : ""),
+      m_busyReads(start.busyReads > 0 ? start.busyReads : 0) {}
 
 DWORD SimulatedPrinter::ReportedStatus() const {
     return m_busyReads > 0 ? static_cast<DWORD>(QOR_STATUS_BUSY) : m_state.status;

@@ -21,6 +21,9 @@ struct PrinterState {
     bool heldByOtherSession = false;
     // A job waits for the user (CBResumeJob lets it go on).
     bool jobHeld = false;
+    // A job of another program prints when the host starts: the printer reports busy for this
+    // many status reads.
+    int busyReads = 0;
     // Cartridge changes counted per position since the last CBResetChangeCount.
     int changeCount[2] = {0, 0};
 };

@@ -32,6 +32,14 @@ bool IsWizardCommand(int id) {
            std::end(kWizardCommands);
 }
 
+// The test page dialog, told by its text, answers OK (which prints) and Cancel.
+constexpr int kTestPageText = 7501;
+
+bool IsCommandOf(HWND top, int id) {
+    return IsWizardCommand(id) ||
+           ((id == IDOK || id == IDCANCEL) && ::GetDlgItem(top, kTestPageText));
+}
+
 bool HasClass(HWND window, const char* name) {
     char className[32] = {};
     ::GetClassNameA(window, className, sizeof className);
@@ -264,12 +272,12 @@ bool SoakRun::ActInWizard(HWND top) {
     for (HWND child : children) {
         LONG style = ::GetWindowLongA(child, GWL_STYLE);
         bool radio = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-        if (IsWizardCommand(::GetDlgCtrlID(child)) || HasClass(child, "ComboBox") ||
+        if (IsCommandOf(top, ::GetDlgCtrlID(child)) || HasClass(child, "ComboBox") ||
             HasClass(child, "Edit") || radio)
             controls.push_back(child);
     }
-    bool wizard = std::any_of(controls.begin(), controls.end(), [](HWND control) {
-        return IsWizardCommand(::GetDlgCtrlID(control));
+    bool wizard = std::any_of(controls.begin(), controls.end(), [top](HWND control) {
+        return IsCommandOf(top, ::GetDlgCtrlID(control));
     });
     if (!wizard)
         return false;
@@ -289,7 +297,7 @@ bool SoakRun::ActInWizard(HWND top) {
         Send(control, WM_SETTEXT, 0,
              reinterpret_cast<LPARAM>(
                  Pick<const char*>(m_random, {"", "0", "7", "14", "20", "31", "99", "-1", "x"})));
-    } else if (IsWizardCommand(id)) {
+    } else if (IsCommandOf(top, id)) {
         Post(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     } else {
         Post(control, BM_CLICK, 0, 0);
@@ -302,18 +310,19 @@ void SoakRun::WizardStep() {
         if (ActInWizard(top))
             return;
     }
-    // No wizard is open: the user asks for one where the module opens it modeless. Mostly on
+    // No wizard is open: the user asks for one (the test page dialog runs modal: the unattended
+    // user acts in it as in the modal wizards). Mostly on
     // the printer's own status, so that the wizard opens and its pages get driven; hostile
     // records come the rest of the time.
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 313, 314, 315, 316, 404}),
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 306, 313, 314, 315, 316, 404}),
                             status);
         return;
     }
     ++m_lifetimes;
-    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304, 305}), status,
-                m_host.Printer().Port());
+    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304, 305, 306}),
+                status, m_host.Printer().Port());
 }
 
 void SoakRun::Pump() {

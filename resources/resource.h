@@ -684,3 +684,16 @@
 #define IDB_ROLLERS_PRINTER IDB_JOB_CANCELLED_PRINTER
 #define IDB_ROLLERS_PAPER IDB_JOB_CANCELLED_PAPER
 #define IDB_ROLLERS_CLOTH 6157
+
+// The test page and its dialog.
+#define IDB_TEST_PAGE 6162           // the test page's picture
+#define IDS_TEST_PAGE_DOCUMENT 6263  // the print job's document name
+#define IDS_PRINTER_BUSY 6248        // the printer is busy: no test page job now
+#define IDS_TEST_PAGE_SENT 6403      // the job has printed
+#define IDS_TEST_PAGE_SENT_TITLE 6404
+#define IDD_TEST_PAGE 6372
+#define IDC_TEST_PAGE_ICON 7500
+#define IDC_TEST_PAGE_TEXT 7501
+#define IDC_TEST_PAGE_PAPER 7502
+#define IDS_TEST_PAGE_NO_ANSWER 7503 // a request of the job failed
+#define IDS_TEST_PAGE_STILL_BUSY 7504 // the printer stayed busy past the wait

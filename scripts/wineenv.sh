@@ -56,3 +56,43 @@ vqtr_stop_display() {
         wait "$VQTR_XVFB_PID" 2>/dev/null || true
     fi
 }
+
+# The print queue of the test page's real print: a CUPS queue whose cups-pdf backend turns each job
+# into a PDF file in VQTR_PDF_FOLDER, which a test reads back. Wine prints through CUPS by itself.
+# Made once, idempotently; as root or with sudo that asks for nothing. When it cannot be made the
+# print test skips itself and says why: nothing here fails the caller.
+export VQTR_PRINT_QUEUE=${VQTR_PRINT_QUEUE:-VqtrPDF}
+export VQTR_PDF_FOLDER=${VQTR_PDF_FOLDER:-/var/spool/cups-pdf/vqtr}
+vqtr_ensure_print_queue() {
+    local sudo= ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+    local conf=/etc/cups/cups-pdf-vqtrpdf.conf
+    [ "$(id -u)" -eq 0 ] || sudo="sudo -n"
+    if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null || [ ! -f "$ppd" ]; then
+        echo "print queue: CUPS or cups-pdf is not installed; the print test will skip" >&2
+        return 0
+    fi
+    if ! lpstat -r 2>/dev/null | grep -q "scheduler is running"; then
+        $sudo cupsd 2>/dev/null || true
+        for _ in $(seq 50); do
+            lpstat -r 2>/dev/null | grep -q "scheduler is running" && break
+            sleep 0.1
+        done
+    fi
+    if ! lpstat -r 2>/dev/null | grep -q "scheduler is running"; then
+        echo "print queue: the CUPS scheduler does not run; the print test will skip" >&2
+        return 0
+    fi
+    # One folder for every job of the queue, whoever prints: the test finds the file there. Page
+    # contents stay uncompressed, so that the test reads where the picture went.
+    local settings
+    settings=$(printf '%s\n' "Out $VQTR_PDF_FOLDER" "AnonDirName $VQTR_PDF_FOLDER" "Label 0" \
+        'GSCall %s -q -dCompatibilityLevel=%s -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -sOutputFile="%s" -dCompressPages=false -c -f %s')
+    lpstat -v "$VQTR_PRINT_QUEUE" >/dev/null 2>&1 && [ "$(cat "$conf" 2>/dev/null)" = "$settings" ] &&
+        return 0
+    if ! { $sudo mkdir -p "$VQTR_PDF_FOLDER" &&
+        printf '%s\n' "$settings" | $sudo tee "$conf" >/dev/null &&
+        $sudo lpadmin -p "$VQTR_PRINT_QUEUE" -E -v cups-pdf:/vqtrpdf -P "$ppd" 2>/dev/null; }; then
+        echo "print queue: $VQTR_PRINT_QUEUE could not be made; the print test will skip" >&2
+    fi
+    return 0
+}

@@ -342,3 +342,13 @@ VQTRG_API BOOL DrawTransparentBitmap(HDC dc, HBITMAP bitmap, const RECT& destina
 // The region of the pixels that are not key, in the bitmap's coordinates (null on failure). The
 // caller owns it (CRgn, or SetWindowRgn which takes it over).
 VQTRG_API HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key);
+
+// A device context for a printer, by the printer's name alone (no driver or port names); null
+// when there is no such printer. Owns its DC.
+class VQTRG_API CPrinterDC : public CDC {
+public:
+    explicit CPrinterDC(const char* printerName);
+    ~CPrinterDC();
+    CPrinterDC(const CPrinterDC&) = delete;
+    CPrinterDC& operator=(const CPrinterDC&) = delete;
+};

@@ -278,3 +278,11 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
         ::OutputDebugStringA("VQTRG: region from bitmap could not be built\n");
     return region;
 }
+
+CPrinterDC::CPrinterDC(const char* printerName)
+    : CDC(printerName ? ::CreateDCA(nullptr, printerName, nullptr, nullptr) : nullptr) {}
+
+CPrinterDC::~CPrinterDC() {
+    if (m_hDC)
+        ::DeleteDC(m_hDC);
+}

@@ -590,6 +590,10 @@ def main(argv):
     import cleaning_art  # the clean-and-test wizard and the clean-rollers dialog
 
     pictures.update(cleaning_art.draw_all())
+
+    import test_page_art  # the test page's picture
+
+    pictures.update(test_page_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

@@ -5,6 +5,7 @@
 #include "Operations.h"
 #include "maintenance/AlignSheet.h"
 #include "maintenance/CleanAndTestSheet.h"
+#include "maintenance/TestPageDlg.h"
 #include "pages/InkCartridgePage.h"
 #include "pages/PrinterReadyCheck.h"
 #include "resource.h"
@@ -33,14 +34,24 @@ BOOL CQORTabDlg::OpenWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> 
 
 INT_PTR CQORTabDlg::RunWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet) {
     CQorWizardSheet* made = sheet.get();
-    m_Slots.Set(id, std::move(sheet));
-    INT_PTR result = made->RunModal();
-    // The host may have closed the module while the wizard ran: the slot went with it.
+    return RunInSlot(id, std::move(sheet), [made] { return made->RunModal(); });
+}
+
+INT_PTR CQORTabDlg::RunDialogInSlot(WindowId id, std::unique_ptr<CDialog> dialog) {
+    CDialog* made = dialog.get();
+    return RunInSlot(id, std::move(dialog), [made] { return made->DoModal(); });
+}
+
+INT_PTR CQORTabDlg::RunInSlot(WindowId id, std::unique_ptr<CWnd> window,
+                              const std::function<INT_PTR()>& run) {
+    m_Slots.Set(id, std::move(window));
+    INT_PTR result = run();
+    // The host may have closed the module while the window ran: the slot went with it.
     if (g_pQORTabDlg != this)
         return result;
     if (result < 0) {
         CSpy spy;
-        spy.OutputError("CQORTabDlg: a wizard could not be run");
+        spy.OutputError("CQORTabDlg: a wizard or dialog could not be run");
         spy.OutputData(static_cast<int>(id));
     }
     m_Slots.Delete(id);
@@ -141,4 +152,24 @@ int CQORTabDlg::CleanTopic() {
         return 0;
     }
     return OpenTopicWizard(kCleanSheet, std::make_unique<CCleanAndTestSheet>());
+}
+
+int CQORTabDlg::TestPageTopic() {
+    if (m_Slots.Get(kTestPageDialog))
+        return 0;
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::TestPageTopic()");
+    DoCallback(CBOpenSession, nullptr, 0, 0);
+    if (g_pQORTabDlg != this)
+        return 0;
+    RunDialogInSlot(kTestPageDialog, std::make_unique<CTestPageDlg>(*this));
+    if (g_pQORTabDlg != this)
+        return 1;
+    // The close notice tells the host that the module is gone: while the main window stays open
+    // only the dialog's session ends.
+    if (m_Slots.AnyOpenExcept(kTestPageDialog))
+        DoCallback(CBCloseSession, nullptr, 0, 0);
+    else
+        Shutdown(kTestPageDialog);
+    return 1;
 }

@@ -13,6 +13,7 @@
 #include "status/StatusRecords.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class CQORHomePage;
@@ -86,6 +87,12 @@ public:
     bool PrinterFreeForTopic(WindowId id);
     // Then the session opens and the wizard, modeless, in its slot; the export's result.
     int OpenTopicWizard(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
+    // A dialog run modal in its slot, as a modal wizard is.
+    INT_PTR RunDialogInSlot(WindowId id, std::unique_ptr<CDialog> dialog);
+    // Topic 306: a session, then the test page dialog, modal in its slot (window id 10); 0 when
+    // it is open already. When it closes, the session ends: with the close notice and the module
+    // when the dialog was all that was open, else with CBCloseSession.
+    int TestPageTopic();
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();
@@ -222,6 +229,8 @@ private:
     void UpdateInkDisplays(INKINFO* ink);
     void RepaintChanged(const RefreshChanges& changes);
     void RunOpenWindowTopic(int topic);
+    INT_PTR RunInSlot(WindowId id, std::unique_ptr<CWnd> window,
+                      const std::function<INT_PTR()>& run);
 
     CMainSkin m_Skin;
     CNavigationBar m_Navigation;

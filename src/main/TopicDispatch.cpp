@@ -52,6 +52,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return AlignTopic();
     case FirstRunAction::Cleaning:
         return CleanTopic();
+    case FirstRunAction::TestPage:
+        return TestPageTopic();
     case FirstRunAction::Page:
         break;
     }
@@ -124,6 +126,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::Cleaning:
         CleanTopic();
+        break;
+    case OpenWindowAction::TestPage:
+        TestPageTopic();
         break;
     case OpenWindowAction::InkPageAlignment:
         SelectPage(kInkPage);

@@ -92,7 +92,7 @@ constexpr TopicRow kTopics[] = {
     {303, 303, kOpenHome, kShowInkPage},
     {304, 304, kAlignment, kAlignmentInWindow},
     {305, 305, kCleaning, kCleaningInWindow},
-    {306, 306, kOpenHome, kNothing},
+    {306, 306, {FirstRunAction::TestPage, 0}, {OpenWindowAction::TestPage, 0}},
     {307, 307, kOpenHome, {OpenWindowAction::InkPageAlignment, 0}},
     {308, 308, kOpenHome, kNothing},
     {313, 313, CartridgeWizard(CartridgeTopic::HeldJobColourWithSteps),

@@ -26,6 +26,7 @@ enum class FirstRunAction {
     CartridgeWizard, // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,       // the alignment wizard (CQORTabDlg::AlignTopic)
     Cleaning,        // the clean-and-test wizard (CQORTabDlg::CleanTopic)
+    TestPage,        // the test page dialog (CQORTabDlg::TestPageTopic)
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -69,6 +70,7 @@ enum class OpenWindowAction {
     Alignment,        // the Ink page's alignment operation (CQORTabDlg::AlignTopic)
     Cleaning,         // the Ink page's clean-and-test operation (CQORTabDlg::CleanTopic)
     InkPageAlignment, // the Ink page, and the alignment wizard brought forward when it is open
+    TestPage,         // the test page dialog (CQORTabDlg::TestPageTopic)
 };
 
 template <class Action> struct TopicStep {

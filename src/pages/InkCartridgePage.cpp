@@ -9,6 +9,7 @@
 #include "main/QORTabDlg.h"
 #include "main/QorWizardSheet.h"
 #include "maintenance/CleanRollersDlg.h"
+#include "maintenance/TestPage.h"
 #include "resource.h"
 
 namespace {
@@ -248,7 +249,9 @@ void CQORInkCartridgePage::PrintTestPage() {
     g_pQORTabDlg->ShowHelpTopic(kHelpTopicTestPage, Owner());
     CSpy spy;
     spy.OutputData("CQORInkCartridgePage::PrintTestPage()");
-    spy.OutputData(g_pQORTabDlg->m_strPrinterName);
+    // The help viewer may have let the host close the module.
+    if (g_pQORTabDlg)
+        ::PrintTestPage(g_pQORTabDlg->m_strPrinterName);
 }
 
 void CQORInkCartridgePage::AlignCartridges() {

@@ -15,6 +15,11 @@ struct ReadyVerdict {
     DWORD helpTopic;
 };
 
+// Whether the printer reports that it is printing (2, or 4 with its text from the alert bytes).
+constexpr bool IsPrinterBusy(DWORD status) {
+    return status == QOR_STATUS_BUSY || status == QOR_STATUS_ALERT_BUSY;
+}
+
 // The printer-ready check, in order: busy (2, 4), states 3, 8 and 7, power off (6) on models
 // with the power-off alert, any other 6 ready, state 10, then the connection without status (9);
 // everything else is ready.

@@ -56,7 +56,7 @@ const TopicCase kCases[] = {
     {301, {1, 2, 0}, {1, 2, 0}},
     {302, {1, 0, 0}, {1, 0, 0}},
     {303, {1, 0, 0}, {1, 3, 0}},
-    {306, {1, 0, 0}, {1, 5, 0}},
+    {306, {1, kNoPage, 0}, {1, 5, 0}}, // the modal test page dialog, cancelled
     {307, {1, 0, 0}, {1, 3, 0}},
     {308, {1, 0, 0}, {1, 5, 0}},
     {309, {1, 0, 0}, {1, 0, 0}},
@@ -74,7 +74,8 @@ const TopicCase kCases[] = {
 };
 } // namespace
 
-// While it lives, a cartridge wizard that runs modal is cancelled as soon as its loop runs.
+// While it lives, a cartridge wizard or test page dialog that runs modal is cancelled as soon as
+// its loop runs.
 class ModalWizardCanceller {
 public:
     ModalWizardCanceller() : m_timer(::SetTimer(nullptr, 0, 50, &Tick)) {}
@@ -84,9 +85,11 @@ public:
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        CWnd* wizard = theCQORTabDlg ? theCQORTabDlg->m_Slots.Get(kCartVerificationSheet) : nullptr;
-        if (wizard && wizard->IsWindow())
-            ::PostMessageA(*wizard, WM_COMMAND, IDCANCEL, 0);
+        for (WindowId slot : {kCartVerificationSheet, kTestPageDialog}) {
+            CWnd* modal = theCQORTabDlg ? theCQORTabDlg->m_Slots.Get(slot) : nullptr;
+            if (modal && modal->IsWindow())
+                ::PostMessageA(*modal, WM_COMMAND, IDCANCEL, 0);
+        }
     }
     UINT_PTR m_timer;
 };

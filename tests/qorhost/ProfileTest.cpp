@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ShippedCase{"one-cartridge", 3, 2, "IDO_PRINTHEADFORMAT", "0"},
                     ShippedCase{"ink-tank", 1, 2, "IDO_SUPPORT_AUTOALIGNMENT", "1"},
                     ShippedCase{"all-in-one", 2, 2, "IDO_AIO_FAMILY", "1"},
-                    ShippedCase{"network", 2, 4, "IDO_NETWORKCONFIGURATION", "1"}),
+                    ShippedCase{"network", 2, 4, "IDO_NETWORKCONFIGURATION", "1"},
+                    ShippedCase{"busy", 2, 2, "IDO_PRODUCT_PREFIX", "Q710"}),
     [](const testing::TestParamInfo<ShippedCase>& info) {
         std::string name = info.param.name;
         for (char& c : name)
@@ -58,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Profiles, TheFolderListsEveryShippedProfile) {
     std::vector<std::string> names = ProfileNames();
-    for (const char* name : {"all-in-one", "default", "ink-tank", "network", "one-cartridge"})
+    for (const char* name :
+         {"all-in-one", "busy", "default", "ink-tank", "network", "one-cartridge"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
 }
 
@@ -72,7 +74,8 @@ TEST(Profiles, AMissingProfileIsRefusedWithWhereItWasLookedFor) {
 TEST(Profiles, PrinterValuesMayBeNegativeHexadecimalOrLeftOut) {
     testing_support::TempFile file(".ini");
     file.Write("[Printer]\nName=Test Printer\nBlack=-7\nLogicalCartridge1=0x70\n"
-               "AlertBytes=0a 0B\nAlignValues=1 2 3\nOtherSessionJob=1\nCyan=lots\n");
+               "AlertBytes=0a 0B\nAlignValues=1 2 3\nOtherSessionJob=1\nCyan=lots\n"
+               "BusyReads=12\n");
     Profile profile;
     std::string error;
     ASSERT_TRUE(LoadProfile(file.Path(), profile, error)) << error;
@@ -86,5 +89,6 @@ TEST(Profiles, PrinterValuesMayBeNegativeHexadecimalOrLeftOut) {
     EXPECT_EQ(profile.state.align.dwValue[2], 3u);
     EXPECT_EQ(profile.state.align.dwValue[3], defaults.align.dwValue[3]);
     EXPECT_TRUE(profile.state.heldByOtherSession);
+    EXPECT_EQ(profile.state.busyReads, 12);
 }
 } // namespace

@@ -65,6 +65,25 @@ TEST(SimulatedPrinter, AJobMakesThePrinterBusyForAFewStatusReadsThenReadyAgain) 
     EXPECT_FALSE(last.stateChanged);
 }
 
+TEST(SimulatedPrinter, AStartBusyWithAnotherProgramsJobLastsItsReadsThenTheTestJobsToo) {
+    PrinterState state = DefaultPrinterState();
+    state.busyReads = 2;
+    SimulatedPrinter printer(state);
+    ModuleRecords module;
+    EXPECT_EQ(printer.ReportedStatus(), static_cast<DWORD>(QOR_STATUS_BUSY));
+    EXPECT_FALSE(printer.CurrentJob().empty());
+    // The test page's job comes on top of the job that prints.
+    RequestRecord sent = printer.Answer(CBSendFile, const_cast<char*>("vqtrmcal.out"), 0, 0);
+    EXPECT_NE(sent.payload.find("test page"), std::string::npos) << sent.payload;
+    const int busyReads = 2 + SimulatedPrinter::KindOfJob("vqtrmcal.out").busyReads;
+    for (int read = 0; read < busyReads; ++read) {
+        module.Read(printer);
+        EXPECT_EQ(module.status.dwStatus, static_cast<DWORD>(QOR_STATUS_BUSY)) << "read " << read;
+    }
+    module.Read(printer);
+    EXPECT_EQ(module.status.dwStatus, static_cast<DWORD>(QOR_STATUS_READY));
+}
+
 TEST(SimulatedPrinter, CleaningUsesMoreInkThanAlignmentAndLeavesOddLevelsAlone) {
     auto inkAfter = [](const char* file) {
         SimulatedPrinter printer;

@@ -587,6 +587,9 @@ def main(argv):
     import cartridge_art  # the cartridges and the Ink Cartridge page, drawn with these helpers
 
     pictures.update(cartridge_art.draw_all())
+    import lowink_art  # the low-ink warning's and the service tag's pictures
+
+    pictures.update(lowink_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

@@ -10,6 +10,7 @@
 #include "WindowSlots.h"
 #include "qor.h"
 #include "Topics.h"
+#include "status/LowInkWarning.h"
 #include "status/StatusRecords.h"
 
 #include <array>
@@ -75,6 +76,11 @@ public:
     // the host closed the module meanwhile).
     BOOL OpenWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
     INT_PTR RunWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet);
+    // The low-ink warning (window id 12), modal, then deleted; 0 when it is open already. Its
+    // own close runs the shutdown check: the caller must check g_pQORTabDlg afterwards.
+    int RunLowInkDialog();
+    // The service-tag dialog (window id 13), modal, then deleted; -1 when it is open already.
+    INT_PTR RunServiceTagDialog(CWnd* parent);
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();
@@ -211,11 +217,18 @@ private:
     void UpdateInkDisplays(INKINFO* ink);
     void RepaintChanged(const RefreshChanges& changes);
     void RunOpenWindowTopic(int topic);
+    // A modal dialog in its slot, deleted after it ends unless the host closed the module
+    // meanwhile; its result, -1 (logged) when it could not run.
+    INT_PTR RunDialogInSlot(WindowId id, std::unique_ptr<CDialog> dialog);
+    // Opens the low-ink warning once per episode of low ink, from the host's loop.
+    void WatchLowInk();
+    static void CALLBACK LowInkTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
     CMainSkin m_Skin;
     CNavigationBar m_Navigation;
     CString m_strHelpFile;
     UINT m_uStatusTimerElapse = 0;
+    LowInkEpisode m_LowInkEpisode;
     // Set once the object has left theCQORTabDlg: it makes no request any more.
     bool m_bRetired = false;
 };

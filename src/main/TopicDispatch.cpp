@@ -50,6 +50,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return RunCartridgeTopic(static_cast<CartridgeTopic>(step.value));
     case FirstRunAction::Alignment:
         return AlignTopic();
+    case FirstRunAction::LowInkDialog:
+        return RunLowInkDialog();
     case FirstRunAction::Page:
         break;
     }
@@ -88,6 +90,7 @@ void CQORTabDlg::ShowTopic(int topic, STATUSINFO* status) {
         // The topic may have closed the module.
         if (g_pQORTabDlg != this)
             return;
+        WatchLowInk();
         RepaintChanged(changes);
     }
     if (focus && ::IsWindow(focus))
@@ -119,6 +122,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::Alignment:
         AlignTopic();
+        break;
+    case OpenWindowAction::LowInkDialog:
+        RunLowInkDialog();
         break;
     case OpenWindowAction::InkPageAlignment:
         SelectPage(kInkPage);

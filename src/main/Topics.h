@@ -12,6 +12,7 @@ constexpr int kTopicPostInstall = 400;
 constexpr int kTopicCartridgeChange = 405;
 constexpr int kTopicChoosePrinter = 500;
 constexpr int kTopicSuppliesWeb = 700;
+constexpr int kTopicLowInk = 701;
 constexpr int kTopicStatusUpdate = 900;
 constexpr int kTopicNetworkHelp = 218;
 
@@ -25,6 +26,7 @@ enum class FirstRunAction {
     CallbackOnly,    // only the host's callback is kept, then the shutdown check; result 1
     CartridgeWizard, // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,       // the alignment wizard (CQORTabDlg::AlignTopic)
+    LowInkDialog,    // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -67,6 +69,7 @@ enum class OpenWindowAction {
     CartridgeWizard,  // the cartridge wizard as CartridgeTopic `value` runs it
     Alignment,        // the Ink page's alignment operation (CQORTabDlg::AlignTopic)
     InkPageAlignment, // the Ink page, and the alignment wizard brought forward when it is open
+    LowInkDialog,     // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
 };
 
 template <class Action> struct TopicStep {

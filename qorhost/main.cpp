@@ -7,7 +7,8 @@
 //           [--help-file FILE.chm]]
 //
 // --profile    a printer profile from the folder "profiles" beside this program (default,
-//              one-cartridge, ink-tank, all-in-one, network) or the path of an ini file
+//              one-cartridge, ink-tank, all-in-one, network, low-ink, low-photo-ink) or the path
+//              of an ini file
 // --printer    the printer's friendly name (default: the profile's)
 // --topic      the first topic (default 100, the Home page)
 // --log        writes every call and request, decoded, to the file
@@ -132,7 +133,8 @@ struct ComScope {
 };
 
 // Presses a command in the foremost module window that shows an enabled control of that id, as
-// a click on it would; false when no window has it.
+// a click on it would (posted: a command that runs a modal window returns only when it closes);
+// false when no window has it.
 bool PressInModule(int id) {
     for (HWND window : ModuleHost::ModuleWindows()) {
         struct Search {
@@ -151,7 +153,7 @@ bool PressInModule(int id) {
             },
             reinterpret_cast<LPARAM>(&search));
         if (search.found) {
-            ::SendMessageA(::GetParent(search.found), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+            ::PostMessageA(::GetParent(search.found), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                            reinterpret_cast<LPARAM>(search.found));
             return true;
         }
@@ -173,37 +175,45 @@ int TakeScreenshot(ModuleHost& host, ControlWindow& control, const Options& opti
     static Unattended* s_unattended = nullptr;
     static std::vector<int> s_press;
     static Transcript* s_transcript = nullptr;
+    static size_t s_next = 0;
     s_press = options.press;
     s_transcript = &transcript;
     s_path.assign(options.screenshot.begin(), options.screenshot.end());
     s_control = &control;
     s_unattended = &unattended;
-    // A thread timer: it fires inside a modal wizard's loop too.
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR id, DWORD) {
-        ::KillTimer(nullptr, id);
-        // The windows the presses lead to stay until they are pictured.
-        s_unattended->SetClosing(false);
-        for (int command : s_press) {
-            if (!PressInModule(command))
-                s_transcript->Line("press: no window has command " + std::to_string(command));
-            MessageLoop::PumpFor(300);
-        }
-        s_control->PlaceBesideModule();
-        // Everything paints now, then the screen is read.
-        ::RedrawWindow(nullptr, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        for (HWND window : ModuleHost::ModuleWindows())
-            ::RedrawWindow(window, nullptr, nullptr,
+    // Thread timers: they fire inside a modal window's loop too, also inside one that a press
+    // opens. Each press is a step of its own, 300 ms apart; the picture is the last step.
+    struct Steps {
+        static void CALLBACK Next(HWND, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(nullptr, id);
+            // The windows the presses lead to stay until they are pictured.
+            s_unattended->SetClosing(false);
+            if (s_next < s_press.size()) {
+                int command = s_press[s_next++];
+                if (!PressInModule(command))
+                    s_transcript->Line("press: no window has command " + std::to_string(command));
+                ::SetTimer(nullptr, 0, 300, &Steps::Next);
+                return;
+            }
+            s_control->PlaceBesideModule();
+            // Everything paints now, then the screen is read.
+            ::RedrawWindow(nullptr, nullptr, nullptr,
                            RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        ::RedrawWindow(s_control->Handle(), nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        ::GdiFlush();
-        s_saved = SaveScreenAsPng(s_path.c_str());
-        s_done = true;
-        // A modal wizard the topic runs has been pictured: it may close now, so that the topic
-        // returns.
-        s_unattended->SetClosing(true);
-    });
+            for (HWND window : ModuleHost::ModuleWindows())
+                ::RedrawWindow(window, nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            ::RedrawWindow(s_control->Handle(), nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            ::GdiFlush();
+            s_saved = SaveScreenAsPng(s_path.c_str());
+            s_done = true;
+            // A modal wizard the topic runs has been pictured: it may close now, so that the
+            // topic returns.
+            s_unattended->SetClosing(true);
+        }
+    };
+    s_next = 0;
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 1500, &Steps::Next);
     host.OpenTopic(printerName, options.topic);
     control.PlaceBesideModule();
     unattended.SetClosing(true);
@@ -228,6 +238,7 @@ int main(int argc, char** argv) {
     std::string error;
     if (LoadProfile(options.profile, profile, error)) {
         UseProfileOptions(profile);
+        UseProfileThresholds(profile);
     } else if (options.profileGiven) {
         std::fprintf(stderr, "qorhost: %s\n", error.c_str());
         return 2;

@@ -7,12 +7,6 @@
 #include "pages/InkReorderDlg.h"
 #include "pages/ServiceTagDlg.h"
 
-namespace {
-// The one-shot timer that opens the warning from the host's loop (ids 1 and 20 are the main
-// window's others).
-constexpr UINT_PTR kLowInkTimer = 12;
-} // namespace
-
 INT_PTR CQORTabDlg::RunDialogInSlot(WindowId id, std::unique_ptr<CDialog> dialog) {
     CDialog* made = dialog.get();
     m_Slots.Set(id, std::move(dialog));

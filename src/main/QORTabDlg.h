@@ -93,6 +93,9 @@ public:
     UINT GetStatusTimerElapse() const { return m_uStatusTimerElapse; }
     // The status poll, run by timer 20 of the main window.
     static void CALLBACK StatusTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
+    // The one-shot timer (id 12 of the main window) by which a low-ink episode opens the warning.
+    static constexpr UINT_PTR kLowInkTimer = 12;
+    static void CALLBACK LowInkTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
     // Printer, registry and program-launch helpers.
     BOOL IsSoundOn();
@@ -222,7 +225,6 @@ private:
     INT_PTR RunDialogInSlot(WindowId id, std::unique_ptr<CDialog> dialog);
     // Opens the low-ink warning once per episode of low ink, from the host's loop.
     void WatchLowInk();
-    static void CALLBACK LowInkTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
     CMainSkin m_Skin;
     CNavigationBar m_Navigation;

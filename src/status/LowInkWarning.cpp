@@ -1,5 +1,6 @@
 #include "LowInkWarning.h"
 
+#include "CartridgeKinds.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -16,8 +17,30 @@ LONG Lowest(LONG first, LONG second, LONG third) {
 } // namespace
 
 LowInkLevels CountedLevels(const INKINFO& ink) {
-    return {Counted(ink.nBlackLevel), Lowest(ink.nColorLevel1, ink.nColorLevel2, ink.nColorLevel3),
-            Lowest(ink.nPhotoLevel1, ink.nPhotoLevel2, ink.nPhotoLevel3)};
+    LowInkLevels levels{Counted(ink.nBlackLevel),
+                        Lowest(ink.nColorLevel1, ink.nColorLevel2, ink.nColorLevel3),
+                        Lowest(ink.nPhotoLevel1, ink.nPhotoLevel2, ink.nPhotoLevel3)};
+    // A kind the carrier does not hold reports no level: its fields hold what the host left
+    // there, often 0, which would warn of an empty cartridge that is not fitted.
+    if (ink.dwCarrierType == QOR_CARRIER_INK_TANKS) {
+        levels.photo = 100;
+    } else if (ink.dwCarrierType == QOR_CARRIER_DUAL || ink.dwCarrierType == QOR_CARRIER_SINGLE) {
+        const auto fitted = [&](auto isKind) {
+            // One position reads only its first position's fields.
+            return isKind(KindOfCartridge(ink.LogCartID1)) ||
+                   (ink.dwCarrierType == QOR_CARRIER_DUAL &&
+                    isKind(KindOfCartridge(ink.LogCartID2)));
+        };
+        if (!fitted([](CartridgeKind kind) { return kind == CartridgeKind::Black; }))
+            levels.black = 100;
+        if (!fitted([](CartridgeKind kind) {
+                return kind == CartridgeKind::Cmy || kind == CartridgeKind::AltCmy;
+            }))
+            levels.colour = 100;
+        if (!fitted([](CartridgeKind kind) { return kind == CartridgeKind::Kcm; }))
+            levels.photo = 100;
+    }
+    return levels;
 }
 
 LowInkText ChooseLowInkText(const LowInkLevels& levels, const LowInkThresholds& thresholds) {

@@ -16,7 +16,8 @@ struct LowInkThresholds {
 };
 
 // The lowest level of each cartridge kind, each in 0..100: a level below 0 or above 100 (the
-// new-cartridge marker among them) counts as full.
+// new-cartridge marker among them) counts as full, and so does a kind the carrier does not hold
+// (by the logical ids of a cartridge carrier; ink-tank printers have no photo ink).
 struct LowInkLevels {
     LONG black;
     LONG colour;

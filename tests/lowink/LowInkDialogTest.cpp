@@ -8,7 +8,10 @@
 #include "pages/InkReorderDlg.h"
 #include "status/ServiceTag.h"
 
+#include <shlobj.h>
+
 #include <functional>
+#include <optional>
 #include <set>
 
 namespace {
@@ -352,5 +355,49 @@ TEST_F(LowInkDialogTest, ThresholdsOfAnotherTypeOrSizeAreLoggedAndGiveNoWarning)
     }});
     EXPECT_EQ(Open(701), 1);
     EXPECT_EQ(warning, "");
+}
+} // namespace
+
+namespace {
+// The phone-number file where the module looks for it, beside the printer driver.
+std::string PhoneNumberFilePath() {
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    std::string folder = std::string(system) + "\\spool\\drivers\\x64\\3";
+    ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    return folder + "\\vqtrphon.ini";
+}
+
+struct PhoneCase {
+    const char* name;
+    const char* contents; // null: no file
+    const char* shown;    // null: the not-available text
+};
+
+TEST_F(LowInkDialogTest, ThePhoneNumberIsTheLocalesOrTheDefaultOrSaidToBeMissing) {
+    testing_support::ScopedEnvironment locale("VQTR_LOCALE", "00000407");
+    const PhoneCase cases[] = {
+        {"locale",
+         "[PhoneNumbers]\n  0x0409=1-800-555-0100\n  0x0407=0800 555 0199\nDefault=+1 555 0000\n",
+         "0800 555 0199"},
+        {"default", "[PhoneNumbers]\n  0x0409=1-800-555-0100\nDefault=+1 555 0000\n",
+         "+1 555 0000"},
+        {"empty", "[PhoneNumbers]\n  0x0407=\n", nullptr},
+        {"other section", "[Numbers]\nDefault=+1 555 0000\n", nullptr},
+        {"no file", nullptr, nullptr},
+    };
+    for (const PhoneCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        std::optional<testing_support::TempFile> file;
+        if (test.contents)
+            file.emplace(PhoneNumberFilePath(), test.contents);
+        std::string shown;
+        DialogActor user({[&](HWND dialog) {
+            shown = Read(dialog, IDC_LOWINK_PHONE);
+            Press(dialog, IDC_WIZARD_NEXT);
+        }});
+        EXPECT_EQ(Open(701), 1);
+        EXPECT_EQ(shown, test.shown ? test.shown : Text(IDS_LOWINK_PHONE_MISSING));
+    }
 }
 } // namespace

@@ -68,6 +68,17 @@ void ReadState(const std::string& path, PrinterState& state) {
     ReadFlag(path, "JobHeld", state.jobHeld);
     ReadNumber(path, "BusyReads", state.busyReads);
 }
+
+std::optional<DWORD> ReadThreshold(const std::string& path, const char* key) {
+    long long number = -1;
+    ReadNumber(path, key, number);
+    if (number < 0 || number > 0xFFFFFFFFll)
+        return std::nullopt;
+    return static_cast<DWORD>(number);
+}
+
+// The model's supplies key, where the module reads the thresholds.
+constexpr char kSuppliesKey[] = "SOFTWARE\\CORVANE\\SUPPLIES\\Corvane Q710 Series";
 } // namespace
 
 std::string ProfileFolder() {
@@ -116,9 +127,28 @@ bool LoadProfile(const std::string& nameOrPath, Profile& profile, std::string& e
     profile.description = ReadText(profile.path, "Description");
     profile.state = DefaultPrinterState();
     ReadState(profile.path, profile.state);
+    profile.lowInkAlert = ReadThreshold(profile.path, "LowInkAlert");
+    profile.lowInkWarning = ReadThreshold(profile.path, "LowInkWarning");
     return true;
 }
 
 void UseProfileOptions(const Profile& profile) {
     ::SetEnvironmentVariableA("VQTR_OPTIONS", profile.path.c_str());
+}
+
+void UseProfileThresholds(const Profile& profile) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSuppliesKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return;
+    CHKey supplies(key);
+    const std::pair<const char*, const std::optional<DWORD>&> values[] = {
+        {"LowInkAlert", profile.lowInkAlert}, {"LowInkWarning", profile.lowInkWarning}};
+    for (const auto& [name, value] : values) {
+        if (value)
+            ::RegSetValueExA(supplies, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
+                             sizeof(DWORD));
+        else
+            ::RegDeleteValueA(supplies, name);
+    }
 }

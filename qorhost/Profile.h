@@ -4,6 +4,7 @@
 
 #include "SimulatedPrinter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ struct Profile {
     std::string printerName; // the friendly name handed to QORInit
     std::string description;
     PrinterState state;
+    // The model's low-ink thresholds in percent ([Printer] LowInkAlert, LowInkWarning): very low
+    // and low; none when the profile leaves them out.
+    std::optional<DWORD> lowInkAlert;
+    std::optional<DWORD> lowInkWarning;
 };
 
 // The folder "profiles" beside the host program.
@@ -28,3 +33,6 @@ bool LoadProfile(const std::string& nameOrPath, Profile& profile, std::string& e
 // Makes the utility library read the profile's options: VQTR_OPTIONS names its file. Done before
 // QORInit; the library reads the file again when the variable changes.
 void UseProfileOptions(const Profile& profile);
+// Writes the profile's low-ink thresholds to the model's supplies key, and removes those the
+// profile leaves out, so that every run of a profile warns alike.
+void UseProfileThresholds(const Profile& profile);

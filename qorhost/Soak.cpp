@@ -24,8 +24,9 @@ using namespace soak;
 
 // The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help;
 // and those of the alignment and cleaning pages: Print, their own Finish, and Print again on the
-// first cleaning result page (where Cancel's command prints again).
-constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024};
+// first cleaning result page (where Cancel's command prints again); and the low-ink dialog's
+// order link.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024, 7609};
 
 bool IsWizardCommand(int id) {
     return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=
@@ -295,8 +296,9 @@ bool SoakRun::ActInWizard(HWND top) {
     } else if (HasClass(control, "Edit")) {
         // A value read off a printed page, or what a user may type instead.
         Send(control, WM_SETTEXT, 0,
-             reinterpret_cast<LPARAM>(
-                 Pick<const char*>(m_random, {"", "0", "7", "14", "20", "31", "99", "-1", "x"})));
+             reinterpret_cast<LPARAM>(Pick<const char*>(
+                 m_random, {"", "0", "7", "14", "20", "31", "99", "-1", "x", "SVC-4711",
+                            "ServiceTag", "A TAG MUCH LONGER THAN ANY SERVICE TAG CAN BE"})));
     } else if (IsCommandOf(top, id)) {
         Post(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     } else {
@@ -316,12 +318,12 @@ void SoakRun::WizardStep() {
     // records come the rest of the time.
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 306, 313, 314, 315, 316, 404}),
-                            status);
+        m_host.DisplayTopic(
+            Pick(m_random, {206, 209, 212, 304, 305, 306, 313, 314, 315, 316, 404, 701}), status);
         return;
     }
     ++m_lifetimes;
-    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304, 305, 306}),
+    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304, 305, 306, 701}),
                 status, m_host.Printer().Port());
 }
 

@@ -6,7 +6,8 @@
 //           [--screenshot FILE.png] [--soak N [--seed S] [--help-file FILE.chm]]
 //
 // --profile    a printer profile from the folder "profiles" beside this program (default,
-//              one-cartridge, ink-tank, all-in-one, network, busy) or the path of an ini file
+//              one-cartridge, ink-tank, all-in-one, network, busy, low-ink, low-photo-ink) or
+//              the path of an ini file
 // --printer    the printer's friendly name (default: the profile's)
 // --topic      the first topic (default 100, the Home page)
 // --press      then clicks the module's controls of these ids, one after the other, as a user

@@ -594,6 +594,10 @@ def main(argv):
     import test_page_art  # the test page's picture
 
     pictures.update(test_page_art.draw_all())
+
+    import lowink_art  # the low-ink warning's and the service tag's pictures
+
+    pictures.update(lowink_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

@@ -82,9 +82,13 @@ void DispatchPendingMessages(bool& quit, WPARAM& quitCode) {
 }
 } // namespace
 
+CString ModelSuppliesKey() {
+    return CString(kSuppliesKey) + kModelName;
+}
+
 void CQORTabDlg::WriteRegValueToModel(const char* name, const char* text) {
     CSpy spy;
-    CString key = CString(kSuppliesKey) + kModelName;
+    CString key = ModelSuppliesKey();
     spy.OutputEach("CQORTabDlg::WriteRegValueToModel", name, text, key);
     if (!m_Registry.Create(key, nullptr, FALSE))
         return;
@@ -98,7 +102,7 @@ void CQORTabDlg::WriteRegValueToModel(const char* name, const char* text) {
 
 CString CQORTabDlg::ReadRegValueFromModel(const char* name) {
     CString value;
-    if (m_Registry.Open(CString(kSuppliesKey) + kModelName, KEY_READ, FALSE)) {
+    if (m_Registry.Open(ModelSuppliesKey(), KEY_READ, FALSE)) {
         ReadText(m_Registry, name, value);
         m_Registry.Close();
     }

@@ -10,6 +10,9 @@
 // is refused (logged) and leaves the buffer as it was: a cut path would name another folder.
 extern char g_szCDRoot[MAX_PATH];
 
+// The model's supplies key under HKEY_LOCAL_MACHINE: the low-ink thresholds and the service tag.
+CString ModelSuppliesKey();
+
 // The sound of a cartridge change. It is looked for beside the module first (where the printer
 // software installs it), then in the Windows media folder.
 constexpr const char* kCartridgeChangeSound = "nvo_ntmg.wav";

@@ -10,6 +10,7 @@
 #include "WindowSlots.h"
 #include "qor.h"
 #include "Topics.h"
+#include "status/LowInkWarning.h"
 #include "status/StatusRecords.h"
 
 #include <array>
@@ -93,6 +94,11 @@ public:
     // it is open already. When it closes, the session ends: with the close notice and the module
     // when the dialog was all that was open, else with CBCloseSession.
     int TestPageTopic();
+    // The low-ink warning (window id 12), modal, then deleted; 0 when it is open already. Its
+    // own close runs the shutdown check: the caller must check g_pQORTabDlg afterwards.
+    int RunLowInkDialog();
+    // The service-tag dialog (window id 13), modal, then deleted; -1 when it is open already.
+    INT_PTR RunServiceTagDialog(CWnd* parent);
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();
@@ -105,6 +111,9 @@ public:
     UINT GetStatusTimerElapse() const { return m_uStatusTimerElapse; }
     // The status poll, run by timer 20 of the main window.
     static void CALLBACK StatusTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
+    // The one-shot timer (id 12 of the main window) by which a low-ink episode opens the warning.
+    static constexpr UINT_PTR kLowInkTimer = 12;
+    static void CALLBACK LowInkTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
     // Printer, registry and program-launch helpers.
     BOOL IsSoundOn();
@@ -231,11 +240,14 @@ private:
     void RunOpenWindowTopic(int topic);
     INT_PTR RunInSlot(WindowId id, std::unique_ptr<CWnd> window,
                       const std::function<INT_PTR()>& run);
+    // Opens the low-ink warning once per episode of low ink, from the host's loop.
+    void WatchLowInk();
 
     CMainSkin m_Skin;
     CNavigationBar m_Navigation;
     CString m_strHelpFile;
     UINT m_uStatusTimerElapse = 0;
+    LowInkEpisode m_LowInkEpisode;
     // Set once the object has left theCQORTabDlg: it makes no request any more.
     bool m_bRetired = false;
 };

@@ -54,6 +54,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return CleanTopic();
     case FirstRunAction::TestPage:
         return TestPageTopic();
+    case FirstRunAction::LowInkDialog:
+        return RunLowInkDialog();
     case FirstRunAction::Page:
         break;
     }
@@ -92,6 +94,7 @@ void CQORTabDlg::ShowTopic(int topic, STATUSINFO* status) {
         // The topic may have closed the module.
         if (g_pQORTabDlg != this)
             return;
+        WatchLowInk();
         RepaintChanged(changes);
     }
     if (focus && ::IsWindow(focus))
@@ -129,6 +132,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::TestPage:
         TestPageTopic();
+        break;
+    case OpenWindowAction::LowInkDialog:
+        RunLowInkDialog();
         break;
     case OpenWindowAction::InkPageAlignment:
         SelectPage(kInkPage);

@@ -108,7 +108,10 @@ constexpr TopicRow kTopics[] = {
     {406, 409, CartridgeWizard(CartridgeTopic::ReportedChange), kShowHome},
     {kTopicChoosePrinter, kTopicChoosePrinter, kCallbackOnly, kShowHome},
     {kTopicSuppliesWeb, kTopicSuppliesWeb, kSuppliesWebThenHome, kSuppliesWeb},
-    {701, 701, kOpenHome, kNothing},
+    {kTopicLowInk,
+     kTopicLowInk,
+     {FirstRunAction::LowInkDialog, 0},
+     {OpenWindowAction::LowInkDialog, 0}},
     {kTopicStatusUpdate, kTopicStatusUpdate, Shutdown(0), kNothing},
 };
 

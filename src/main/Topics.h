@@ -12,6 +12,7 @@ constexpr int kTopicPostInstall = 400;
 constexpr int kTopicCartridgeChange = 405;
 constexpr int kTopicChoosePrinter = 500;
 constexpr int kTopicSuppliesWeb = 700;
+constexpr int kTopicLowInk = 701;
 constexpr int kTopicStatusUpdate = 900;
 constexpr int kTopicNetworkHelp = 218;
 
@@ -27,6 +28,7 @@ enum class FirstRunAction {
     Alignment,       // the alignment wizard (CQORTabDlg::AlignTopic)
     Cleaning,        // the clean-and-test wizard (CQORTabDlg::CleanTopic)
     TestPage,        // the test page dialog (CQORTabDlg::TestPageTopic)
+    LowInkDialog,    // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -71,6 +73,7 @@ enum class OpenWindowAction {
     Cleaning,         // the Ink page's clean-and-test operation (CQORTabDlg::CleanTopic)
     InkPageAlignment, // the Ink page, and the alignment wizard brought forward when it is open
     TestPage,         // the test page dialog (CQORTabDlg::TestPageTopic)
+    LowInkDialog,     // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
 };
 
 template <class Action> struct TopicStep {

@@ -67,15 +67,15 @@ const TopicCase kCases[] = {
     {405, {1, kNoPage, 0}, {1, 3, 0}},       // the modal wizard, cancelled: nothing stays open
     {406, {1, kNoPage, 0}, {1, 0, 0}},
     {600, {1, 0, 0}, {1, 0, 0}},
-    {701, {1, 0, 0}, {1, 5, 0}},
+    {701, {1, kNoPage, 0}, {1, 5, 0}},
     {702, {1, 0, 0}, {1, 0, 0}},
     {900, {0, kNoPage, 0}, {1, 5, 0}},
     {-7, {1, 0, 0}, {1, 0, 0}},
 };
 } // namespace
 
-// While it lives, a cartridge wizard or test page dialog that runs modal is cancelled as soon as
-// its loop runs.
+// While it lives, a cartridge wizard, test page dialog or low-ink warning that runs modal is
+// cancelled as soon as its loop runs.
 class ModalWizardCanceller {
 public:
     ModalWizardCanceller() : m_timer(::SetTimer(nullptr, 0, 50, &Tick)) {}
@@ -85,7 +85,7 @@ public:
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        for (WindowId slot : {kCartVerificationSheet, kTestPageDialog}) {
+        for (WindowId slot : {kCartVerificationSheet, kTestPageDialog, kLowInkDialog}) {
             CWnd* modal = theCQORTabDlg ? theCQORTabDlg->m_Slots.Get(slot) : nullptr;
             if (modal && modal->IsWindow())
                 ::PostMessageA(*modal, WM_COMMAND, IDCANCEL, 0);

@@ -59,9 +59,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Profiles, TheFolderListsEveryShippedProfile) {
     std::vector<std::string> names = ProfileNames();
-    for (const char* name :
-         {"all-in-one", "busy", "default", "ink-tank", "network", "one-cartridge"})
+    for (const char* name : {"all-in-one", "busy", "default", "ink-tank", "network",
+                             "one-cartridge", "low-ink", "low-photo-ink"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+}
+
+TEST(Profiles, TheLowInkProfilesCarryTheModelsThresholdsAndTheOthersNone) {
+    for (const char* name : {"low-ink", "low-photo-ink", "default"}) {
+        Profile profile;
+        std::string error;
+        ASSERT_TRUE(LoadProfile(name, profile, error)) << error;
+        const bool low = std::string(name) != "default";
+        EXPECT_EQ(profile.lowInkAlert, low ? std::optional<DWORD>(10) : std::nullopt) << name;
+        EXPECT_EQ(profile.lowInkWarning, low ? std::optional<DWORD>(25) : std::nullopt) << name;
+    }
 }
 
 TEST(Profiles, AMissingProfileIsRefusedWithWhereItWasLookedFor) {

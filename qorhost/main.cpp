@@ -2,20 +2,21 @@
 // runs its message loop through QORFilterDllMsg, answers the module's requests and lists them in
 // a control window beside the module's windows, where the printer's state can be changed.
 //
-//   qorhost [--profile NAME] [--printer NAME] [--topic N] [--press ID,...] [--log FILE]
-//           [--screenshot FILE.png] [--soak N [--seed S] [--help-file FILE.chm]]
+//   qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]
+//           [--screenshot FILE.png [--press ID[,ID...]]] [--soak N [--seed S]
+//           [--help-file FILE.chm]]
 //
 // --profile    a printer profile from the folder "profiles" beside this program (default,
 //              one-cartridge, ink-tank, all-in-one, network, busy, low-ink, low-photo-ink) or
 //              the path of an ini file
 // --printer    the printer's friendly name (default: the profile's)
 // --topic      the first topic (default 100, the Home page)
-// --press      then clicks the module's controls of these ids, one after the other, as a user
-//              would (a wizard's Print, a page's link); one that opens a modal window comes last
 // --log        writes every call and request, decoded, to the file
 // --screenshot opens the topic, waits until the windows are drawn, saves the screen as a PNG
 //              and ends; nobody is asked anything (message boxes are answered, modal windows
 //              closed after the picture)
+// --press      before the picture, presses these commands one after the other in the module's
+//              foremost window that has them (a wizard's Print, Next...), to picture later pages
 // --soak       drives the module with N random operations from the seed (default 1) and ends
 //              with "soak: N operations, F failures"; exit code 1 on a failure
 // --help-file  in the soak, every help request is shown in the system's viewer on this help file,
@@ -35,7 +36,6 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -44,8 +44,8 @@ struct Options {
     bool profileGiven = false;
     std::string printer;
     int topic = 100;
-    std::vector<int> press;
     std::string screenshot;
+    std::vector<int> press;
     std::string log;
     int soak = 0;
     unsigned seed = 1;
@@ -67,15 +67,14 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.printer = value;
         } else if (option == "--topic") {
             options.topic = std::atoi(value.c_str());
-        } else if (option == "--press") {
-            for (size_t start = 0; start < value.size();) {
-                size_t end = value.find(',', start);
-                end = end == std::string::npos ? value.size() : end;
-                options.press.push_back(std::atoi(value.substr(start, end - start).c_str()));
-                start = end + 1;
-            }
         } else if (option == "--screenshot") {
             options.screenshot = value;
+        } else if (option == "--press") {
+            for (size_t start = 0; start < value.size();) {
+                size_t comma = value.find(',', start);
+                options.press.push_back(std::atoi(value.substr(start, comma - start).c_str()));
+                start = comma == std::string::npos ? value.size() : comma + 1;
+            }
         } else if (option == "--log") {
             options.log = value;
         } else if (option == "--soak") {
@@ -93,11 +92,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }
 
 void PrintUsage() {
-    std::fprintf(
-        stderr,
-        "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--press ID,...]\n"
-        "               [--log FILE]\n"
-        "               [--screenshot FILE.png] [--soak N [--seed S] [--help-file FILE.chm]]\n");
+    std::fprintf(stderr,
+                 "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]\n"
+                 "               [--screenshot FILE.png [--press ID[,ID...]]]\n"
+                 "               [--soak N [--seed S] [--help-file FILE.chm]]\n");
 }
 
 struct FileCloser {
@@ -134,31 +132,33 @@ struct ComScope {
     ComScope& operator=(const ComScope&) = delete;
 };
 
-BOOL CALLBACK FindShownControl(HWND window, LPARAM found) {
-    auto* wanted = reinterpret_cast<std::pair<int, HWND>*>(found);
-    if (::GetDlgCtrlID(window) != wanted->first || !::IsWindowVisible(window))
-        return TRUE;
-    wanted->second = window;
-    return FALSE;
-}
-
-// Clicks the module's shown controls of these ids in turn, each once the previous one has acted.
-void PressInOrder(const std::vector<int>& ids, Transcript& transcript) {
-    for (int id : ids) {
-        MessageLoop::PumpFor(300);
-        std::pair<int, HWND> found{id, nullptr};
-        for (HWND top : ModuleHost::ModuleWindows())
-            if (!found.second)
-                ::EnumChildWindows(top, FindShownControl, reinterpret_cast<LPARAM>(&found));
-        if (!found.second) {
-            transcript.Line("press: no shown control " + std::to_string(id));
-            continue;
+// Presses a command in the foremost module window that shows an enabled control of that id, as
+// a click on it would (posted: a command that runs a modal window returns only when it closes);
+// false when no window has it.
+bool PressInModule(int id) {
+    for (HWND window : ModuleHost::ModuleWindows()) {
+        struct Search {
+            int id;
+            HWND found;
+        } search{id, nullptr};
+        ::EnumChildWindows(
+            window,
+            [](HWND child, LPARAM data) -> BOOL {
+                auto* wanted = reinterpret_cast<Search*>(data);
+                if (::GetDlgCtrlID(child) != wanted->id || !::IsWindowVisible(child) ||
+                    !::IsWindowEnabled(child))
+                    return TRUE;
+                wanted->found = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            ::PostMessageA(::GetParent(search.found), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(search.found));
+            return true;
         }
-        transcript.Line("press: " + std::to_string(id));
-        ::PostMessageA(::GetParent(found.second), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(found.second));
     }
-    MessageLoop::PumpFor(300);
+    return false;
 }
 
 // Headless: the topic, a picture of the screen once everything is drawn, then the end.
@@ -173,30 +173,48 @@ int TakeScreenshot(ModuleHost& host, ControlWindow& control, const Options& opti
     static std::wstring s_path;
     static ControlWindow* s_control = nullptr;
     static Unattended* s_unattended = nullptr;
+    static std::vector<int> s_press;
+    static Transcript* s_transcript = nullptr;
+    static size_t s_next = 0;
+    s_press = options.press;
+    s_transcript = &transcript;
     s_path.assign(options.screenshot.begin(), options.screenshot.end());
     s_control = &control;
     s_unattended = &unattended;
-    // A thread timer: it fires inside a modal wizard's loop too.
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR id, DWORD) {
-        ::KillTimer(nullptr, id);
-        s_control->PlaceBesideModule();
-        // Everything paints now, then the screen is read.
-        ::RedrawWindow(nullptr, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        for (HWND window : ModuleHost::ModuleWindows())
-            ::RedrawWindow(window, nullptr, nullptr,
+    // Thread timers: they fire inside a modal window's loop too, also inside one that a press
+    // opens. Each press is a step of its own, 300 ms apart; the picture is the last step.
+    struct Steps {
+        static void CALLBACK Next(HWND, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(nullptr, id);
+            // The windows the presses lead to stay until they are pictured.
+            s_unattended->SetClosing(false);
+            if (s_next < s_press.size()) {
+                int command = s_press[s_next++];
+                if (!PressInModule(command))
+                    s_transcript->Line("press: no window has command " + std::to_string(command));
+                ::SetTimer(nullptr, 0, 300, &Steps::Next);
+                return;
+            }
+            s_control->PlaceBesideModule();
+            // Everything paints now, then the screen is read.
+            ::RedrawWindow(nullptr, nullptr, nullptr,
                            RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        ::RedrawWindow(s_control->Handle(), nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        ::GdiFlush();
-        s_saved = SaveScreenAsPng(s_path.c_str());
-        s_done = true;
-        // A modal wizard the topic runs has been pictured: it may close now, so that the topic
-        // returns.
-        s_unattended->SetClosing(true);
-    });
+            for (HWND window : ModuleHost::ModuleWindows())
+                ::RedrawWindow(window, nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            ::RedrawWindow(s_control->Handle(), nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            ::GdiFlush();
+            s_saved = SaveScreenAsPng(s_path.c_str());
+            s_done = true;
+            // A modal wizard the topic runs has been pictured: it may close now, so that the
+            // topic returns.
+            s_unattended->SetClosing(true);
+        }
+    };
+    s_next = 0;
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 1500, &Steps::Next);
     host.OpenTopic(printerName, options.topic);
-    PressInOrder(options.press, transcript);
     control.PlaceBesideModule();
     unattended.SetClosing(true);
     for (int waited = 0; !s_done && waited < 150; ++waited)
@@ -220,6 +238,7 @@ int main(int argc, char** argv) {
     std::string error;
     if (LoadProfile(options.profile, profile, error)) {
         UseProfileOptions(profile);
+        UseProfileThresholds(profile);
     } else if (options.profileGiven) {
         std::fprintf(stderr, "qorhost: %s\n", error.c_str());
         return 2;
@@ -268,7 +287,6 @@ int main(int argc, char** argv) {
         return TakeScreenshot(host, control, options, printerName, transcript);
 
     host.OpenTopic(printerName, options.topic);
-    PressInOrder(options.press, transcript);
     control.PlaceBesideModule();
     return MessageLoop::Run();
 }

@@ -1,5 +1,6 @@
 #include "JobCancelledDlg.h"
 
+#include "main/DialogHeading.h"
 #include "resource.h"
 
 namespace {
@@ -14,13 +15,8 @@ CJobCancelledDlg::CJobCancelledDlg(CWnd* parent) : CDialog(IDD_JOB_CANCELLED, pa
 
 BOOL CJobCancelledDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    SetTitleAndHeading(*this, IDS_JOB_CANCELLED_TITLE, IDC_JOB_CANCELLED_HEADING, m_HeadingFont);
     CString text;
-    text.LoadString(IDS_JOB_CANCELLED_TITLE);
-    SetWindowText(text);
-    SetDlgItemText(IDC_JOB_CANCELLED_HEADING, text);
-    m_HeadingFont.CreateFromStringId(IDS_POINT_SIZE_HEADING, TRUE);
-    ::SendDlgItemMessageA(m_hWnd, IDC_JOB_CANCELLED_HEADING, WM_SETFONT,
-                          reinterpret_cast<WPARAM>(m_HeadingFont.Get()), FALSE);
     text.LoadString(IDS_JOB_CANCELLED_TEXT1);
     SetDlgItemText(IDC_JOB_CANCELLED_TEXT1, text);
     text.LoadString(IDS_JOB_CANCELLED_TEXT2);

@@ -1,6 +1,7 @@
 #include "CleanRollersDlg.h"
 
 #include "CSpy.h"
+#include "main/DialogHeading.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
@@ -19,13 +20,8 @@ RollerOptions CCleanRollersDlg::OptionsOf(const NvoProduct& product) {
 BOOL CCleanRollersDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CSpy().OutputData("CCleanRollersDlg::OnInitDialog()");
+    SetTitleAndHeading(*this, IDS_ROLLERS_TITLE, IDC_ROLLERS_HEADING, m_HeadingFont);
     CString text;
-    text.LoadString(IDS_ROLLERS_TITLE);
-    SetWindowText(text);
-    SetDlgItemText(IDC_ROLLERS_HEADING, text);
-    m_HeadingFont.CreateFromStringId(IDS_POINT_SIZE_HEADING, TRUE);
-    ::SendDlgItemMessageA(m_hWnd, IDC_ROLLERS_HEADING, WM_SETFONT,
-                          reinterpret_cast<WPARAM>(m_HeadingFont.Get()), FALSE);
     const UINT texts[][2] = {{IDC_ROLLERS_INTRO, IDS_ROLLERS_INTRO},
                              {IDC_ROLLERS_NEED, IDS_ROLLERS_NEED},
                              {IDC_ROLLERS_STEPS, IDS_ROLLERS_STEPS},

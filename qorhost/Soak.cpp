@@ -319,12 +319,14 @@ void SoakRun::WizardStep() {
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
         m_host.DisplayTopic(
-            Pick(m_random, {206, 209, 212, 304, 305, 306, 313, 314, 315, 316, 404, 701}), status);
+            Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316, 404, 701}),
+            status);
         return;
     }
     ++m_lifetimes;
-    m_host.Init(m_profile.printerName.c_str(), Pick(m_random, {206, 209, 212, 304, 305, 306, 701}),
-                status, m_host.Printer().Port());
+    m_host.Init(m_profile.printerName.c_str(),
+                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701}), status,
+                m_host.Printer().Port());
 }
 
 void SoakRun::Pump() {

@@ -97,6 +97,9 @@ public:
     // The low-ink warning (window id 12), modal, then deleted; 0 when it is open already. Its
     // own close runs the shutdown check: the caller must check g_pQORTabDlg afterwards.
     int RunLowInkDialog();
+    // Topic 308: a session, then the paper and print-quality dialog, modal in its slot (window
+    // id 11), then the shutdown check; 0 when it is open already.
+    int PaperQualityTopic();
     // The service-tag dialog (window id 13), modal, then deleted; -1 when it is open already.
     INT_PTR RunServiceTagDialog(CWnd* parent);
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole

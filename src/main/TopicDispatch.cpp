@@ -56,6 +56,8 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return TestPageTopic();
     case FirstRunAction::LowInkDialog:
         return RunLowInkDialog();
+    case FirstRunAction::PaperQuality:
+        return PaperQualityTopic();
     case FirstRunAction::Page:
         break;
     }
@@ -132,6 +134,9 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::TestPage:
         TestPageTopic();
+        break;
+    case OpenWindowAction::PaperQuality:
+        PaperQualityTopic();
         break;
     case OpenWindowAction::LowInkDialog:
         RunLowInkDialog();

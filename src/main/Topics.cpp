@@ -94,7 +94,7 @@ constexpr TopicRow kTopics[] = {
     {305, 305, kCleaning, kCleaningInWindow},
     {306, 306, {FirstRunAction::TestPage, 0}, {OpenWindowAction::TestPage, 0}},
     {307, 307, kOpenHome, {OpenWindowAction::InkPageAlignment, 0}},
-    {308, 308, kOpenHome, kNothing},
+    {308, 308, {FirstRunAction::PaperQuality, 0}, {OpenWindowAction::PaperQuality, 0}},
     {313, 313, CartridgeWizard(CartridgeTopic::HeldJobColourWithSteps),
      InWindow(CartridgeTopic::HeldJobColourWithSteps)},
     {314, 314, CartridgeWizard(CartridgeTopic::HeldJobBlackWithSteps),

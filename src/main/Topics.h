@@ -29,6 +29,7 @@ enum class FirstRunAction {
     Cleaning,        // the clean-and-test wizard (CQORTabDlg::CleanTopic)
     TestPage,        // the test page dialog (CQORTabDlg::TestPageTopic)
     LowInkDialog,    // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
+    PaperQuality,    // the paper and print-quality dialog (CQORTabDlg::PaperQualityTopic)
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -74,6 +75,7 @@ enum class OpenWindowAction {
     InkPageAlignment, // the Ink page, and the alignment wizard brought forward when it is open
     TestPage,         // the test page dialog (CQORTabDlg::TestPageTopic)
     LowInkDialog,     // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
+    PaperQuality,     // the paper and print-quality dialog (CQORTabDlg::PaperQualityTopic)
 };
 
 template <class Action> struct TopicStep {

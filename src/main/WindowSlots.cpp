@@ -1,10 +1,10 @@
 #include "WindowSlots.h"
 
 namespace {
-constexpr WindowId kDeletionOrder[] = {kSuppliesDialog,        kCleanSheet,      kTestPageDialog,
-                                       kInstallSheet,          kTankSheet2,      kTankSheet1,
-                                       kCartVerificationSheet, kAlignSheet,      kPageSheet,
-                                       kLowInkDialog,          kServiceTagDialog};
+constexpr WindowId kDeletionOrder[] = {
+    kSuppliesDialog, kCleanSheet, kTestPageDialog, kPaperQualityDialog,
+    kInstallSheet,   kTankSheet2, kTankSheet1,     kCartVerificationSheet,
+    kAlignSheet,     kPageSheet,  kLowInkDialog,   kServiceTagDialog};
 constexpr WindowId kSubWindows[] = {kSuppliesDialog,  kCartVerificationSheet,
                                     kInstallSheet,    kTankSheet2,
                                     kAlignSheet,      kCleanSheet,

@@ -58,7 +58,7 @@ const TopicCase kCases[] = {
     {303, {1, 0, 0}, {1, 3, 0}},
     {306, {1, kNoPage, 0}, {1, 5, 0}}, // the modal test page dialog, cancelled
     {307, {1, 0, 0}, {1, 3, 0}},
-    {308, {1, 0, 0}, {1, 5, 0}},
+    {308, {1, kNoPage, 0}, {1, 5, 0}}, // the modal paper dialog, cancelled
     {309, {1, 0, 0}, {1, 0, 0}},
     {313, {1, kNoPage, 0}, {1, 5, 0, true}}, // modal first, modeless in the window
     {316, {1, kNoPage, 0}, {1, 5, 0, true}},
@@ -74,7 +74,7 @@ const TopicCase kCases[] = {
 };
 } // namespace
 
-// While it lives, a cartridge wizard, test page dialog or low-ink warning that runs modal is
+// While it lives, a cartridge wizard, test page, paper or low-ink dialog that runs modal is
 // cancelled as soon as its loop runs.
 class ModalWizardCanceller {
 public:
@@ -85,7 +85,8 @@ public:
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        for (WindowId slot : {kCartVerificationSheet, kTestPageDialog, kLowInkDialog}) {
+        for (WindowId slot :
+             {kCartVerificationSheet, kTestPageDialog, kPaperQualityDialog, kLowInkDialog}) {
             CWnd* modal = theCQORTabDlg ? theCQORTabDlg->m_Slots.Get(slot) : nullptr;
             if (modal && modal->IsWindow())
                 ::PostMessageA(*modal, WM_COMMAND, IDCANCEL, 0);

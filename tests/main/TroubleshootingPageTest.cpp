@@ -1,9 +1,11 @@
 // The Troubleshooting page in the open main window: what it says for the host's state and alert,
 // and where its links lead.
+#include "DialogHook.h"
 #include "MainWindowFixture.h"
 #include "pages/TroubleshootingPage.h"
 
 #include <string>
+#include <vector>
 
 class TroubleshootingPageTest : public MainWindowTest {
 protected:
@@ -31,6 +33,12 @@ protected:
         Calls().clear();
         Press(page, link);
         return Calls().size() == 1 && Calls()[0].kind == VQTR_UI_HELP ? Calls()[0].number : 0;
+    }
+
+    static std::string TextOf(HWND dialog, UINT control) {
+        char text[256] = {};
+        ::GetDlgItemTextA(dialog, static_cast<int>(control), text, sizeof text);
+        return text;
     }
 
     BYTE alertBytes[2] = {0x80, 0x02};
@@ -84,4 +92,50 @@ TEST_F(TroubleshootingPageTest, TheShownPageFollowsTheHostsNewState) {
     EXPECT_TRUE(Visible(page, IDC_TROUBLE_SOLUTION2));
     EXPECT_FALSE(Visible(page, IDC_TROUBLE_SOLUTION3));
     EXPECT_EQ(HelpTopicOf(page, IDC_TROUBLE_SOLUTION2), 75u);
+}
+
+TEST_F(TroubleshootingPageTest, ThePaperDialogShowsBothTraysAndEndsThroughTheShutdownCheck) {
+    host.status.dwMediaTray1 = 2; // glossy
+    host.status.dwMediaTray2 = 0; // plain
+    testing_support::ScopedOptionsFile dualTray(
+        {"IDO_AUTOMEDIASENSEDUALTRAY=1", "IDO_COLORANDBLACK_GLOSSY=-4"});
+    std::string line1, advice1, line2;
+    bool tray2Shown = false;
+    CDialogHook reader(CDialogHook::kActivated, [&](HWND dialog) {
+        line1 = TextOf(dialog, IDC_PAPER_MEDIA1);
+        advice1 = TextOf(dialog, IDC_PAPER_ADVICE1);
+        line2 = TextOf(dialog, IDC_PAPER_MEDIA2);
+        tray2Shown = (::GetWindowLongA(::GetDlgItem(dialog, IDC_PAPER_ADVICE2), GWL_STYLE) &
+                      WS_VISIBLE) != 0;
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    // The first run: a session, the dialog, and the module closes with it.
+    EXPECT_EQ(Open(308), 1);
+    EXPECT_EQ(line1, Text(IDS_PAPER_GLOSSY));
+    EXPECT_EQ(advice1, Text(IDS_PAPER_ADVICE_HIGH));
+    EXPECT_EQ(line2, Text(IDS_PAPER_PLAIN));
+    EXPECT_TRUE(tray2Shown);
+    EXPECT_EQ(host.Codes(), (std::vector<int>{CBOpenSession, CBNotifyQORClosed}));
+    EXPECT_EQ(Main(), nullptr);
+}
+
+TEST_F(TroubleshootingPageTest, AHostThatEndsTheModuleWhileThePaperDialogIsUpEndsItsLoop) {
+    static HWND s_dialog = nullptr;
+    static bool s_closed = false;
+    s_dialog = nullptr;
+    s_closed = false;
+    CDialogHook terminator(CDialogHook::kActivated, [](HWND dialog) {
+        if (s_dialog)
+            return;
+        s_dialog = dialog;
+        // The host's timer fires inside the dialog's modal loop.
+        ::SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            ::KillTimer(nullptr, timer);
+            EntryTerminateNow();
+            s_closed = !::IsWindow(s_dialog);
+        });
+    });
+    EXPECT_EQ(Open(308), 1);
+    EXPECT_TRUE(s_closed);
+    EXPECT_EQ(Main(), nullptr);
 }

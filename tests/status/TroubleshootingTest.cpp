@@ -3,6 +3,7 @@
 #include "TestLog.h"
 #include "resource.h"
 #include "status/AlertComparison.h"
+#include "status/PaperQuality.h"
 #include "status/TroubleshootingStates.h"
 
 #include <gtest/gtest.h>
@@ -163,4 +164,42 @@ TEST(TroubleshootingStates, TheLinksOpenTheTopicsOfTheStateOrOfTheLastAlert) {
     ViewOfState(9, QOR_PORT_USB, AlertKind::PaperJam, false, topics);
     ViewOfState(9, QOR_PORT_USB, AlertKind::None, false, topics);
     EXPECT_EQ(SolutionTopic(1, 9, QOR_PORT_USB, topics), 68u);
+}
+
+TEST(PaperQuality, EachPaperHasItsLineAndTheQualityOfTheCartridgesFitted) {
+    QualityOptions options;
+    options.colour = {0, -4, -3, 0, 0, 7};
+    options.photo = {-4, -4, -4, -3, 0, 0};
+    INKINFO colour{};
+    colour.LogCartID1 = QOR_CART_COLOR;
+    colour.LogCartID2 = QOR_CART_BLACK;
+    INKINFO photo = colour;
+    photo.LogCartID2 = QOR_CART_PHOTO;
+    INKINFO vivid = colour;
+    vivid.LogCartID1 = QOR_CART_ALT_COLOR;
+    struct Case {
+        DWORD media;
+        const INKINFO& ink;
+        bool best;
+        UINT line;
+        UINT advice;
+    };
+    const Case cases[] = {
+        {0, colour, false, IDS_PAPER_PLAIN, IDS_PAPER_ADVICE_NORMAL},
+        {1, colour, false, IDS_PAPER_COATED, IDS_PAPER_ADVICE_HIGH},
+        {2, colour, false, IDS_PAPER_GLOSSY, IDS_PAPER_ADVICE_MEDIUM},
+        {2, colour, true, IDS_PAPER_GLOSSY, IDS_PAPER_ADVICE_BEST},
+        {5, colour, false, IDS_PAPER_CARD_STOCK, IDS_PAPER_ADVICE_NORMAL},
+        {0, photo, false, IDS_PAPER_PLAIN, IDS_PAPER_ADVICE_HIGH},
+        {3, vivid, false, IDS_MEDIA_TRANSPARENCY, IDS_PAPER_ADVICE_MEDIUM},
+        {255, colour, false, IDS_MEDIA_UNKNOWN, IDS_PAPER_ADVICE_UNKNOWN},
+        // Any other value leaves both as they stand.
+        {6, colour, false, 0, 0},
+        {0xFFFFFFFF, photo, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        options.bestQuality = c.best;
+        EXPECT_EQ(PaperLineText(c.media), c.line) << c.media;
+        EXPECT_EQ(QualityAdviceText(c.media, c.ink, options), c.advice) << c.media;
+    }
 }

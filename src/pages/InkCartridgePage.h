@@ -43,8 +43,6 @@ private:
     void SetUpLinks(bool disabledConnection);
     void ShowCartridges();
     void LaunchWizard(WindowId slot);
-    // The main window, which owns what the page opens.
-    HWND Owner() const { return ::GetAncestor(m_hWnd, GA_ROOT); }
 
     CGUIInkDisplay m_InkDisplay;
     CString m_strModuleFolder;

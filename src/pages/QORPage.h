@@ -45,6 +45,8 @@ protected:
     // Shows or hides a control, doing nothing when it already is so (painting asks every time).
     static void ShowControl(const CWindow& control, bool show);
     static bool ShowsOkAndCancel();
+    // The main window, which owns what the page opens.
+    HWND Owner() const { return ::GetAncestor(m_hWnd, GA_ROOT); }
     DECLARE_MESSAGE_MAP()
 
     CPalette256 m_Palette;

@@ -34,8 +34,6 @@ protected:
 private:
     void OpenSolution(int link);
     void OpenTopic(DWORD topic);
-    // The main window, which owns what the page opens.
-    HWND Owner() const { return ::GetAncestor(m_hWnd, GA_ROOT); }
 
     transbkstatic m_StateText;
     transbkstatic m_MoreHeading;

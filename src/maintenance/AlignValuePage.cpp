@@ -35,7 +35,8 @@ BOOL CAlignValuePage::OnInitDialog() {
     InkCarrier carrier;
     carrier.GetCarrierState(&copy, main->m_Product);
     const UINT picture = AlignPictureOf(m_Kind, ink, carrier.m_CarrierState);
-    m_Picture.Init(IDC_ALIGN_PICTURE, this, picture ? picture : IDB_ALIGN_CARRIER_BOTH);
+    // The ink-tank printer's pages have no cartridges to show: the printer stands for its heads.
+    m_Picture.Init(IDC_ALIGN_PICTURE, this, picture ? picture : IDB_ALIGN_START_PICTURE);
     CSpy().OutputEach("CAlignValuePage::OnInitDialog()", static_cast<int>(m_Kind),
                       static_cast<int>(m_Values.size()));
     return TRUE;

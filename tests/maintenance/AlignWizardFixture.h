@@ -35,13 +35,7 @@ protected:
     static std::string Shown(UINT edit) {
         return Wizard()->GetActivePage()->GetDlgItemText(static_cast<int>(edit)).c_str();
     }
-    std::vector<std::string> FilesSent() const {
-        std::vector<std::string> files;
-        for (const HostRequest& request : host.requests)
-            if (request.code == CBSendFile)
-                files.push_back(request.payload);
-        return files;
-    }
+    std::vector<std::string> FilesSent() const { return host.FilesSent(); }
     std::vector<int> LastCodes(size_t count) const {
         std::vector<int> codes = host.Codes();
         return {codes.end() - static_cast<std::ptrdiff_t>(std::min(count, codes.size())),

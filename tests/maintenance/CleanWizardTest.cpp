@@ -53,13 +53,7 @@ protected:
         auto* page = dynamic_cast<CCleanResultPage*>(Wizard()->GetActivePage());
         return page ? page->PatternBitmap() : 0;
     }
-    std::vector<std::string> FilesSent() const {
-        std::vector<std::string> files;
-        for (const HostRequest& request : host.requests)
-            if (request.code == CBSendFile)
-                files.push_back(request.payload);
-        return files;
-    }
+    std::vector<std::string> FilesSent() const { return host.FilesSent(); }
     std::vector<std::string> MessageBoxes() const {
         std::vector<std::string> texts;
         for (const UiCall& call : Calls())

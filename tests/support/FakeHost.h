@@ -66,6 +66,14 @@ public:
             count += request.code == code;
         return count;
     }
+    // The job files the module asked the host to send (CBSendFile), in order.
+    std::vector<std::string> FilesSent() const {
+        std::vector<std::string> files;
+        for (const HostRequest& request : requests)
+            if (request.code == CBSendFile)
+                files.push_back(request.payload);
+        return files;
+    }
     std::vector<int> Codes() const {
         std::vector<int> codes;
         for (const HostRequest& request : requests)

@@ -1,0 +1,30 @@
+// What the post-install wizard learns while the module is loaded: the setup CD's findings, the
+// accompanying applications' availability and the language page. Every sheet of one load of the
+// module shares it; the flags are only ever set, except the last application check's results,
+// which each check clears first. The CD root itself is g_szCDRoot (PrinterHelpers.h).
+#pragma once
+
+#include "CString.h"
+
+extern CString g_strUILanguage; // the resource module's language name, such as "japanese"
+extern BOOL g_bLanguagePageAdded;
+extern BOOL g_bOpenedByTopic600;
+extern BOOL g_bSkipAllAppDialogs;
+extern BOOL g_bAnyAppOnCD;
+extern BOOL g_bAnyAppPreloaded;
+extern BOOL g_bApp1Preloaded;
+extern BOOL g_bApp1Available;
+extern BOOL g_bApp2Available;
+extern BOOL g_bApp3Available;
+extern BOOL g_bApp4Available;
+extern BOOL g_bApp1LanguageFound;
+extern BOOL g_bApp2LanguageFound;
+extern BOOL g_bApp3LanguageFound;
+extern BOOL g_bApp4LanguageFound;
+extern BOOL g_bLastAppFound;
+extern BOOL g_bLastAppPreloaded;
+extern CString g_szPreloadAppPath; // the preload value of the last application found only there
+
+// Whether `directory` + `file` (plain concatenation, so `directory` ends in a backslash) names a
+// file or folder that exists; a miss is logged with the system's error code.
+BOOL SearchDirectory(const char* file, const char* directory);

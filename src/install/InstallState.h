@@ -25,6 +25,13 @@ extern BOOL g_bLastAppFound;
 extern BOOL g_bLastAppPreloaded;
 extern CString g_szPreloadAppPath; // the preload value of the last application found only there
 
-// Whether `directory` + `file` (plain concatenation, so `directory` ends in a backslash) names a
-// file or folder that exists; a miss is logged with the system's error code.
-BOOL SearchDirectory(const char* file, const char* directory);
+// Looks for an accompanying application by its preload key name (the value of one of the options
+// "IDO_APP1KEYNAME" .. "IDO_APP4KEYNAME") and its folder on the CD (relative to g_szCDRoot): the
+// folder of the user-interface language is searched there, then the preload file's section
+// "IDO_SECTIONNAME" is read for the key. Nonzero when the application is on the CD or preloaded;
+// g_bLastAppFound, g_bLastAppPreloaded, the application's language flag and g_szPreloadAppPath say
+// which. Needs the main window (its options, preload file and folder search); without it, 0.
+BOOL CheckAccompanyingApp(const char* keyName, const char* path);
+
+// Whether a preload value leaves the choice to the product: empty or "Default".
+bool IsPreloadUnset(const CString& value);

@@ -12,8 +12,7 @@ export HOME="$VQTR_BUILD_DIR/home"
 # Makes the prefix once, with the settings that keep window closes fast and crashes from hanging.
 vqtr_ensure_prefix() {
     mkdir -p "$HOME"
-    [ -f "$WINEPREFIX/.vqtr-ready" ] && return 0
-    (
+    [ -f "$WINEPREFIX/.vqtr-ready" ] || (
         flock 9
         [ -f "$WINEPREFIX/.vqtr-ready" ] && exit 0
         rm -rf "$WINEPREFIX"
@@ -23,6 +22,25 @@ vqtr_ensure_prefix() {
         wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
         wineserver -w
         touch "$WINEPREFIX/.vqtr-ready"
+    ) 9>"$VQTR_BUILD_DIR/.wineprefix.lock"
+    vqtr_ensure_setup_cd
+}
+
+# The setup CD: drive S: of the prefix is a CD-ROM drive whose disc is the folder VQTR_SETUP_CD.
+# Tests and the reference host put the disc's files there (or take them away: no disc). Wine reads
+# a drive's type when its server starts, so a server that runs already is stopped once.
+export VQTR_SETUP_CD="$VQTR_BUILD_DIR/setup-cd"
+vqtr_ensure_setup_cd() {
+    mkdir -p "$VQTR_SETUP_CD"
+    [ -f "$WINEPREFIX/.vqtr-setup-cd" ] && return 0
+    (
+        flock 9
+        [ -f "$WINEPREFIX/.vqtr-setup-cd" ] && exit 0
+        ln -sfn "$VQTR_SETUP_CD" "$WINEPREFIX/dosdevices/s:"
+        wine reg add 'HKLM\Software\Wine\Drives' /v 's:' /t REG_SZ /d cdrom /f >/dev/null 2>&1
+        wineserver -k 2>/dev/null
+        wineserver -w
+        touch "$WINEPREFIX/.vqtr-setup-cd"
     ) 9>"$VQTR_BUILD_DIR/.wineprefix.lock"
 }
 

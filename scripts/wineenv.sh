@@ -48,7 +48,11 @@ vqtr_display_alive() {
     [ -n "${DISPLAY:-}" ] || return 1
     local n=${DISPLAY#*:}
     n=${n%%.*}
-    [ -S "/tmp/.X11-unix/X$n" ]
+    [ -S "/tmp/.X11-unix/X$n" ] || return 1
+    # A server that died leaves its socket behind; its lock file names its process.
+    local pid
+    pid=$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null) || return 0
+    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
 }
 
 # Starts an Xvfb when there is no usable display; sets VQTR_XVFB_PID to the one started, if any.

@@ -24,6 +24,19 @@ vqtr_ensure_prefix() {
         touch "$WINEPREFIX/.vqtr-ready"
     ) 9>"$VQTR_BUILD_DIR/.wineprefix.lock"
     vqtr_ensure_setup_cd
+    vqtr_install_help
+}
+
+# The printer's help file and user guide where the module opens them, the printer-driver folder,
+# whenever the build has made other ones than those there.
+vqtr_install_help() {
+    local folder="$WINEPREFIX/drive_c/windows/system32/spool/drivers/x64/3" name
+    for name in vqtrqor.chm vqtrma.chm; do
+        [ -f "$VQTR_BUILD_DIR/bin/$name" ] || continue
+        mkdir -p "$folder"
+        cmp -s "$VQTR_BUILD_DIR/bin/$name" "$folder/$name" ||
+            cp "$VQTR_BUILD_DIR/bin/$name" "$folder/$name"
+    done
 }
 
 # The setup CD: drive S: of the prefix is a CD-ROM drive whose disc is the folder VQTR_SETUP_CD.

@@ -48,6 +48,12 @@ protected:
     }
     ScopedEnvironment locale{"VQTR_LOCALE", "00000415"};
     using Values = std::map<std::string, std::string>;
+    // The defaults of the Polish locale, with DOS printing on, as they are stored.
+    const Values kPolishDefaults{{"CarriageDef", "0"},
+                                 {"CharSet", "565"},
+                                 {"DisableDOS", "0"},
+                                 {"Pitch", "1000"},
+                                 {"TypeFace", "3"}};
 };
 
 TEST_F(DosPrintingDlgTest, FirstVisitWritesTheLocaleDefaultsAndShowsThem) {
@@ -60,11 +66,7 @@ TEST_F(DosPrintingDlgTest, FirstVisitWritesTheLocaleDefaultsAndShowsThem) {
     EXPECT_FALSE(shown.carriage);
     EXPECT_TRUE(shown.enabled);
     EXPECT_TRUE(shown.listsEnabled);
-    EXPECT_EQ(DriverData(), (Values{{"CarriageDef", "0"},
-                                    {"CharSet", "565"},
-                                    {"DisableDOS", "0"},
-                                    {"Pitch", "1000"},
-                                    {"TypeFace", "3"}}));
+    EXPECT_EQ(DriverData(), kPolishDefaults);
 }
 
 TEST_F(DosPrintingDlgTest, APrinterWithoutTheKeyGetsItWithTheDefaults) {
@@ -182,11 +184,7 @@ TEST_F(DosPrintingDlgTest, RestoreDefaultsWritesNothingUntilOk) {
     EXPECT_EQ(DriverData(), stored);
 
     OpenAndClose(IDC_DOS_OK, [](HWND dialog) { Command(dialog, IDC_DOS_RESTORE_DEFAULTS); });
-    EXPECT_EQ(DriverData(), (Values{{"CarriageDef", "0"},
-                                    {"CharSet", "565"},
-                                    {"DisableDOS", "0"},
-                                    {"Pitch", "1000"},
-                                    {"TypeFace", "3"}}));
+    EXPECT_EQ(DriverData(), kPolishDefaults);
 }
 
 TEST_F(DosPrintingDlgTest, EscapeClosesWithoutWritingAndHelpOpensItsTopic) {

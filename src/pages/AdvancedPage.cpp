@@ -157,10 +157,9 @@ void CQORAdvancedPage::OnCommunicationBox() {
     CSpy spy;
     spy.OutputEach("CQORAdvancedPage::OnCommunicationBox()", box.GetCheck());
     if (box.GetCheck() != BST_CHECKED) {
-        m_dwBidiTurnedOff = 1;
         main->m_bBidiNew = 1;
     } else {
-        // Turning communication off is confirmed: the printer then reports nothing.
+        // Turning communication off is confirmed, each time: the printer then reports nothing.
         CString text;
         CString caption;
         text.LoadString(IDS_ADVANCED_BIDI_OFF_CONFIRM);
@@ -171,7 +170,6 @@ void CQORAdvancedPage::OnCommunicationBox() {
         if (g_pQORTabDlg != main)
             return;
         const bool off = answer == IDOK;
-        m_dwBidiTurnedOff = off ? 0 : 1;
         main->m_bBidiNew = off ? 0 : 1;
         if (!off)
             box.SetCheck(BST_UNCHECKED);

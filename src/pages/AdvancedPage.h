@@ -43,8 +43,6 @@ private:
     std::array<CGUILink, 6> m_Links;
     CGUIUrlLink m_SoftwareLink;
     std::array<CTransStaticBmp, 2> m_Pictures;
-    // The communication box was unticked (communication back on) and not confirmed off since.
-    DWORD m_dwBidiTurnedOff = 0;
     // The user's locale as the utility library reports it, and the value that came with it.
     CString m_strLocale;
     CString m_strLocaleValue;

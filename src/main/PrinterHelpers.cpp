@@ -11,6 +11,7 @@
 #include "NvoIniFile.h"
 #include "QORTabDlg.h"
 #include "host/QorModule.h"
+#include "install/LanguageIdRegistry.h"
 
 #include <mmsystem.h>
 
@@ -166,7 +167,7 @@ BOOL CQORTabDlg::SearchDirectory(const char* fileName, const char* directory) {
     return found;
 }
 
-int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
+int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait, DWORD* exitCode) {
     // Nothing of this object is touched once the program runs: a window handled during the wait
     // may close the module and delete it.
     CSpy spy;
@@ -195,11 +196,11 @@ int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
 
     bool quit = false;
     WPARAM quitCode = 0;
-    DWORD exitCode = 0;
+    DWORD ended = 0;
     for (;;) {
         DWORD waited = ::WaitForSingleObject(process, kWaitSliceMs);
         if (waited == WAIT_OBJECT_0) {
-            ::GetExitCodeProcess(process, &exitCode);
+            ::GetExitCodeProcess(process, &ended);
             process.Close();
             break;
         }
@@ -217,7 +218,9 @@ int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
     thread.Close();
     if (quit)
         ::PostQuitMessage(static_cast<int>(quitCode));
-    spy.OutputEach("GetExitCodeProcess()", exitCode, "CreateProcess() Return Code", 1);
+    spy.OutputEach("GetExitCodeProcess()", ended, "CreateProcess() Return Code", 1);
+    if (exitCode)
+        *exitCode = ended;
     return 1;
 }
 
@@ -260,6 +263,8 @@ CString QuotedProgram(const char* path) {
 void CQORTabDlg::RunCDApplicationsSetup() {
     CSpy spy;
     spy.OutputData("CQORTabDlg::RunCDApplicationsSetup()");
+    // The applications' installers read the interface language recorded first.
+    WriteLangIDToRegistry(m_Product);
     if (!FindCDRoot("vqtrcomp.inf"))
         return;
     CString folder = CString(g_szCDRoot) + "APPLICATIONS\\";

@@ -126,9 +126,12 @@ public:
     CString ReadPreloadValue(const char* key, const char* section);
     BOOL SearchDirectory(const char* fileName, const char* directory);
     // Runs a command line; with wait, keeps the module's windows alive until it ends. 1 when it
-    // ran to its end, -1 when it could not start or was not waited for.
-    int LaunchProgram(const char* commandLine, BOOL wait);
+    // ran to its end (its exit code then into exitCode, when given), -1 when it could not start
+    // or was not waited for.
+    int LaunchProgram(const char* commandLine, BOOL wait, DWORD* exitCode = nullptr);
     BOOL FindCDRoot(const char* fileName);
+    // The post-install preparation of the accompanying applications: the interface language's id
+    // recorded for their installers, then the CD's setup program run and waited for.
     void RunCDApplicationsSetup();
     // The sound of a cartridge change, when sounds are on for this printer.
     void PlayCartridgeChangeSound();

@@ -99,8 +99,7 @@ void CSelectLanguage::ShowSearchedApp(const AccompanyingApp& app) {
                         (app.number == 2 && PortTakesNoApps(main->m_PortInfo.dwPortType));
     if (hidden)
         return;
-    const bool forced = main->m_Product.CompareSetting("IDO_FORCE_INSTALL_APP1", 1);
-    ShowControl(kCheckIds[app.number], !(app.number == 1 && forced));
+    ShowCheck(app);
     const bool listHidden =
         app.showAllTime ? IsPreloaded(app) : IsAppLanguageFound(app.number) != 0;
     if (listHidden)
@@ -113,13 +112,19 @@ void CSelectLanguage::ShowSearchedApp(const AccompanyingApp& app) {
 void CSelectLanguage::ShowEveryLanguage(const AccompanyingApp& app) {
     if (!app.offered)
         return;
-    const bool forced = g_pQORTabDlg->m_Product.CompareSetting("IDO_FORCE_INSTALL_APP1", 1);
-    ShowControl(kCheckIds[app.number], !(app.number == 1 && forced));
+    ShowCheck(app);
     const CComboBox list = List(app.number);
     for (UINT display : TopicListDisplayOrder())
         AddLanguage(list, display);
     list.SetCurSel(0);
     ShowControl(kListIds[app.number], true);
+}
+
+void CSelectLanguage::ShowCheck(const AccompanyingApp& app) {
+    ShowControl(kCheckIds[app.number], true);
+    // Application 1 installed in any case keeps its name on the page, ticked for good.
+    if (app.number == 1 && g_pQORTabDlg->m_Product.CompareSetting("IDO_FORCE_INSTALL_APP1", 1))
+        Check(1).EnableWindow(FALSE);
 }
 
 bool CSelectLanguage::IsPreloaded(const AccompanyingApp& app) const {

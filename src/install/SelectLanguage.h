@@ -33,6 +33,7 @@ private:
     void ShowSearchedApp(const AccompanyingApp& app);
     void ShowEveryLanguage(const AccompanyingApp& app);
     void SetCheckText(const AccompanyingApp& app);
+    void ShowCheck(const AccompanyingApp& app);
     bool IsPreloaded(const AccompanyingApp& app) const;
     void UpdateInstallButton();
     void EnableChoices(bool enabled);

@@ -34,7 +34,7 @@ inline Options AppsModel(const Options& changes = {}) {
         options["IDO_APP" + digit + "KEYNAME"] = "Program" + digit;
         options["IDO_BUNDLED_APP" + digit + "_PATH"] = "APP" + digit + "\\";
         options["IDO_BUNDLED_APP" + digit + "_NAME"] = "setup.exe";
-        options["IDO_BUNDLED_APP" + digit + "_PARAMETER"] = " /s" + digit;
+        options["IDO_BUNDLED_APP" + digit + "_PARAMETER"] = "\" /s" + digit + "\"";
     }
     for (const auto& [key, value] : changes)
         options[key] = value;

@@ -136,7 +136,7 @@ TEST_F(InstallCommandTest, EveryRoutineStartsItsInstallerWithItsCommandLine) {
           {"IDO_AIO_FAMILY", "1"},
           {"IDO_BUNDLED_APP2_DIRECTORY_FOR_CHINESE", "CHS"},
           {"IDO_BUNDLED_APP2_NAME_FOR_CHINESE", "ocrchs.exe"},
-          {"IDO_BUNDLED_APP2_PARAMETER_FOR_CHINESE", " /chs"}},
+          {"IDO_BUNDLED_APP2_PARAMETER_FOR_CHINESE", "\" /chs\""}},
          2,
          "APP2\\CHS\\ocrchs.exe",
          0,

@@ -113,7 +113,8 @@ struct ShownCase {
     Options changes;
     const char* uiLanguage;
     DWORD port;
-    bool app1, app2, app4; // check boxes shown
+    bool app1, app2, app4;     // check boxes shown
+    bool app1Choosable = true; // application 1's box may be unticked
 };
 
 TEST_F(SelectLanguageTest, AnApplicationIsOfferedOnlyWhenItCanBeInstalled) {
@@ -125,7 +126,14 @@ TEST_F(SelectLanguageTest, AnApplicationIsOfferedOnlyWhenItCanBeInstalled) {
          true,
          true,
          true},
-        {"application 1 is installed in any case", {}, "english", QOR_PORT_USB, false, true, true},
+        {"application 1 is installed in any case",
+         {},
+         "english",
+         QOR_PORT_USB,
+         true,
+         true,
+         true,
+         false},
         {"not offered",
          {{"IDO_APP2", "0"}, {"IDO_FORCE_INSTALL_APP1", "0"}},
          "english",
@@ -159,6 +167,7 @@ TEST_F(SelectLanguageTest, AnApplicationIsOfferedOnlyWhenItCanBeInstalled) {
         host.port.dwPortType = test.port;
         ASSERT_NE(OpenPage(), nullptr);
         EXPECT_EQ(Shown(IDC_SELLANG_APP1_CHECK), test.app1);
+        EXPECT_EQ(::IsWindowEnabled(Item(IDC_SELLANG_APP1_CHECK)) != 0, test.app1Choosable);
         EXPECT_EQ(Shown(IDC_SELLANG_APP2_CHECK), test.app2);
         EXPECT_EQ(Shown(IDC_SELLANG_APP4_CHECK), test.app4);
         // Application 3 is offered on the topic's page only; a language already found needs no
@@ -182,6 +191,7 @@ TEST_F(SelectLanguageTest, AnApplicationIsOfferedOnlyWhenItCanBeInstalled) {
 TEST_F(SelectLanguageTest, OpenedByATopicEveryLanguageIsOfferedWithoutSearchingTheCd) {
     TestOptions options{AppsModel({{"IDO_APP4", "0"}})};
     ASSERT_NE(OpenPage(true), nullptr);
+    DrawNow(*Sheet());
     Picture("language_page_topic");
     const std::vector<std::string> entries = Entries(IDC_SELLANG_APP3_LIST);
     ASSERT_EQ(entries.size(), 24u);
@@ -189,7 +199,9 @@ TEST_F(SelectLanguageTest, OpenedByATopicEveryLanguageIsOfferedWithoutSearchingT
     EXPECT_EQ(entries.back(), "Bulgarian");
     for (UINT list : {IDC_SELLANG_APP1_LIST, IDC_SELLANG_APP2_LIST, IDC_SELLANG_APP3_LIST})
         EXPECT_EQ(Selected(list), 0);
-    EXPECT_FALSE(Shown(IDC_SELLANG_APP1_CHECK)); // forced
+    // Application 1 is installed in any case: its box stays ticked.
+    EXPECT_TRUE(Shown(IDC_SELLANG_APP1_CHECK));
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_SELLANG_APP1_CHECK)));
     EXPECT_TRUE(Shown(IDC_SELLANG_APP1_LIST));
     EXPECT_TRUE(Shown(IDC_SELLANG_APP3_CHECK));
     EXPECT_FALSE(Shown(IDC_SELLANG_APP4_LIST));
@@ -212,6 +224,8 @@ TEST_F(SelectLanguageTest, InstallWaitsForALanguageOfEveryApplicationThatIsTicke
     EXPECT_FALSE(InstallEnabled());
     Choose(IDC_SELLANG_APP1_LIST, 0);
     EXPECT_TRUE(InstallEnabled());
+    DrawNow(*Sheet());
+    Picture("language_page");
 }
 
 TEST_F(SelectLanguageTest, InstallRunsEveryApplicationInOrderAndLeadsOn) {
@@ -219,7 +233,6 @@ TEST_F(SelectLanguageTest, InstallRunsEveryApplicationInOrderAndLeadsOn) {
     EveryAppOnTheCd();
     PromptDriver prompts([](HWND prompt, int) { PromptDriver::PressSkip(prompt); });
     ASSERT_NE(OpenPage(), nullptr);
-    Picture("language_page");
     // Enter presses Install.
     ::SendMessageA(*Sheet(), WM_COMMAND, IDOK, 0);
     EXPECT_EQ(prompts.Seen(), 0); // the right CD is in the drive

@@ -333,10 +333,11 @@ TEST_F(SelectLanguageTest, AWrongCdIsAskedForAgainUntilTheRightOneIsIn) {
         if (seen == 0) {
             DrawNow(prompt);
             Picture("cd_confirmation");
+            PromptDriver::PressContinue(prompt);
         } else {
-            PutMarker(); // the user puts the right CD in
+            PutMarker(); // the user puts the right CD in and presses Enter
+            ::PostMessageA(prompt, WM_COMMAND, IDOK, 0);
         }
-        PromptDriver::PressContinue(prompt);
     });
     ASSERT_NE(OpenPage(), nullptr);
     Press(IDC_SELLANG_INSTALL);
@@ -388,10 +389,17 @@ TEST_F(SelectLanguageTest, ApplicationOneIsAskedForUntilItsInstallerIsOnTheCd) {
 TEST_F(SelectLanguageTest, SkippingApplicationOnesPromptLeavesItUninstalled) {
     TestOptions options{AppsModel({{"IDO_FORCE_INSTALL_APP1", "0"}})};
     ASSERT_EQ(Open(100), 1);
-    PromptDriver prompts([](HWND prompt, int) { PromptDriver::PressSkip(prompt); });
-    EXPECT_EQ(Installer().InstallApp(1), 0);
-    EXPECT_EQ(prompts.Seen(), 1);
-    EXPECT_FALSE(IsAppInstalled(1));
+    // The Skip button, and Escape.
+    for (UINT command :
+         {static_cast<UINT>(IDC_SETUP_CD_PROMPT_SKIP), static_cast<UINT>(IDCANCEL)}) {
+        SCOPED_TRACE(command);
+        PromptDriver prompts([command](HWND prompt, int) {
+            ::PostMessageA(prompt, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        });
+        EXPECT_EQ(Installer().InstallApp(1), 0);
+        EXPECT_EQ(prompts.Seen(), 1);
+        EXPECT_FALSE(IsAppInstalled(1));
+    }
 }
 
 TEST_F(SelectLanguageTest, AFailedOrMissingInstallerLeavesItsApplicationToBeTriedAgain) {
@@ -502,4 +510,20 @@ TEST_F(LanguageIdRegistryTest, TheInterfacesLanguageIdGoesUnderBothKeysOrNowhere
             EXPECT_EQ(Value("Inkjet32"), test.expected);
         }
     }
+}
+
+TEST_F(SelectLanguageTest, TheHostClosingTheModuleDuringAnInstallerStopsTheInstallation) {
+    testing_support::ScopedEnvironment release("VQTR_INSTALLER_RELEASE", ProgressWatcher::kEvent);
+    TestOptions options{AppsModel({{"IDO_BUNDLED_APP2_NAME", "setup_wait.exe"}})};
+    EveryAppOnTheCd();
+    PutInstaller("APP2\\english\\setup_wait.exe");
+    ASSERT_NE(OpenPage(), nullptr);
+    ProgressWatcher watcher;
+    watcher.OnShown([](HWND) { EntryTerminateNow(); });
+    Press(IDC_SELLANG_INSTALL);
+    // Nothing more ran once the module was closed, and nothing of it was touched.
+    EXPECT_EQ(Main(), nullptr);
+    EXPECT_EQ(Recorded(),
+              (std::vector<std::string>{FromCd(1), "\"S:\\APP2\\english\\setup_wait.exe\" /s2"}));
+    EXPECT_FALSE(IsAppInstalled(2));
 }

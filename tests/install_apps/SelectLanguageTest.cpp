@@ -215,6 +215,9 @@ TEST_F(SelectLanguageTest, InstallWaitsForALanguageOfEveryApplicationThatIsTicke
     cd.AddFolder("APP2\\german");
     ASSERT_NE(OpenPage(), nullptr);
     EXPECT_FALSE(InstallEnabled());
+    // Enter does not go round the disabled button.
+    ::SendMessageA(*Sheet(), WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(log.Contains("CSelectLanguage::OnInstallButton()"));
     // Application 1 unticked is left out; application 2 still waits.
     Tick(IDC_SELLANG_APP1_CHECK, false);
     EXPECT_FALSE(InstallEnabled());

@@ -24,9 +24,9 @@ using namespace soak;
 
 // The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help;
 // and those of the alignment and cleaning pages: Print, their own Finish, and Print again on the
-// first cleaning result page (where Cancel's command prints again); and the low-ink dialog's
-// order link.
-constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024, 7609};
+// first cleaning result page (where Cancel's command prints again); the low-ink dialog's
+// order link; and the registration page's Later.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024, 7609, 7874};
 
 bool IsWizardCommand(int id) {
     return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=
@@ -273,8 +273,9 @@ bool SoakRun::ActInWizard(HWND top) {
     for (HWND child : children) {
         LONG style = ::GetWindowLongA(child, GWL_STYLE);
         bool radio = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        bool box = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
         if (IsCommandOf(top, ::GetDlgCtrlID(child)) || HasClass(child, "ComboBox") ||
-            HasClass(child, "Edit") || radio)
+            HasClass(child, "Edit") || radio || box)
             controls.push_back(child);
     }
     bool wizard = std::any_of(controls.begin(), controls.end(), [top](HWND control) {
@@ -319,13 +320,16 @@ void SoakRun::WizardStep() {
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
         m_host.DisplayTopic(
-            Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316, 404, 701}),
+            Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316, 404, 701, 400,
+                            410, 412, 413, 414, 415, 416, 600}),
             status);
         return;
     }
     ++m_lifetimes;
     m_host.Init(m_profile.printerName.c_str(),
-                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701}), status,
+                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701, 400, 401, 410, 412, 413, 414,
+                                415, 416, 600}),
+                status,
                 m_host.Printer().Port());
 }
 

@@ -32,7 +32,7 @@ BOOL CInstallBackendPage4::OnInitDialog() {
     SetText(IDC_INSTALL_OFFER_TEXT, IDS_INSTALL_OFFER_TEXT);
     ShowControl(IDC_INSTALL_OFFER_TEXT, m_bShowSpecialOffer);
     ShowControl(IDC_INSTALL_OFFER_LINK, m_bShowSpecialOffer);
-    SetText(IDC_INSTALL_REGISTRATION_TEXT, IDS_INSTALL_STEP_REGISTRATION);
+    SetText(IDC_INSTALL_REGISTRATION_TEXT, IDS_INSTALL_PAGE4_REGISTRATION);
     ShowControl(IDC_INSTALL_REGISTRATION_TEXT, !CInstallStepBand::RegistrationHidden());
     SetText(IDC_INSTALL_AIO_TEXT, IDS_INSTALL_AIO_TEXT);
     ShowControl(IDC_INSTALL_AIO_TEXT, main->m_Product.CompareSetting("IDO_AIO_FAMILY", 1));

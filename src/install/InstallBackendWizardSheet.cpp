@@ -51,6 +51,10 @@ CString AppOption(const char* pattern, int application) {
 }
 } // namespace
 
+BEGIN_MESSAGE_MAP(CInstallBackendWizardSheet, CQorWizardSheet)
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
 CInstallBackendWizardSheet::CInstallBackendWizardSheet(int topic, CWnd* parent)
     : CQorWizardSheet(kInstallSheet, IDS_INSTALL_TITLE, parent), m_nTopic(topic) {
     CSpy spy;
@@ -81,6 +85,10 @@ CInstallBackendWizardSheet::CInstallBackendWizardSheet(int topic, CWnd* parent)
 }
 
 CInstallBackendWizardSheet::~CInstallBackendWizardSheet() {
+    WriteInstallRunning(m_strPrinterName, 0);
+}
+
+void CInstallBackendWizardSheet::OnDestroy() {
     WriteInstallRunning(m_strPrinterName, 0);
 }
 
@@ -241,7 +249,10 @@ BOOL CInstallBackendWizardSheet::OnInitDialog() {
     if (m_bStartAtTopicPage) {
         const std::optional<InstallPage> page =
             m_Middle ? TopicPageOf(m_nTopic, *m_Middle) : std::nullopt;
-        if (page == InstallPage::SelectLanguage && IndexOf(*page) < 0)
+        // A page this build lacks leads where its own buttons would have led.
+        if (page && page == m_Middle)
+            ShowMiddlePage();
+        else if (page == InstallPage::SelectLanguage && IndexOf(*page) < 0)
             ShowApplicationStep(true);
         else if (page)
             ShowInstallPage(*page);

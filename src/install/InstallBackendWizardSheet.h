@@ -75,7 +75,8 @@ public:
     // file allows, then ends the wizard. The module may close there: the caller touches nothing
     // afterwards.
     void RunClosingSequence(const ClosingVariant& variant);
-    // Ends the wizard ("Install Running" back to 0) and runs the main window's shutdown check.
+    // Ends the wizard (its window's end puts "Install Running" back to 0) and runs the main
+    // window's shutdown check.
     void EndInstallWizard();
 
     // "Install Running" in the printer's "QOR" key.
@@ -83,6 +84,10 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // However the window goes (its end, the host closing the module), no installation runs any
+    // more.
+    void OnDestroy();
+    DECLARE_MESSAGE_MAP()
 
 private:
     void CheckAccompanyingApps();

@@ -321,7 +321,6 @@ void CInstallBackendWizardSheet::RunClosingSequence(const ClosingVariant& varian
 
 void CInstallBackendWizardSheet::EndInstallWizard() {
     CSpy().OutputData("CInstallBackendWizardSheet::EndInstallWizard()");
-    WriteInstallRunning(m_strPrinterName, 0);
-    // The shutdown check may close the module: nothing of this sheet is touched afterwards.
+    // The window's end resets "Install Running"; the shutdown check may close the module: nothing of this sheet is touched afterwards.
     CloseWizard(true);
 }

@@ -182,3 +182,18 @@ TEST_F(InstallWizardTest, PostInstallWithPreloadZeroRunsHiddenAndOffersNothing) 
     EXPECT_EQ(host.Count(CBNotifyQORClosed), 1);
     EXPECT_NE(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+TEST_F(InstallWizardTest, WithTheMainWindowOpenTheWizardOpensBesideIt) {
+    ASSERT_EQ(Open(kTopicAdvanced), 1);
+    EXPECT_EQ(EntryDisplayTopic(414, &host.status), 1);
+    ASSERT_NE(Sheet(), nullptr);
+    EXPECT_EQ(Shown(), P::AreYouSure);
+    EXPECT_EQ(ActivePage(), kAdvancedPage);
+    Press(IDC_WIZARD_CANCEL); // Finish
+    // The main window keeps the module open: only the wizard has gone.
+    ASSERT_NE(Main(), nullptr);
+    EXPECT_TRUE(Main()->HasMainWindow());
+    EXPECT_FALSE(Main()->m_Slots.IsOpen(kInstallSheet));
+    EXPECT_EQ(host.Count(CBNotifyQORClosed), 0);
+    EXPECT_EQ(InstallRunning(), 0);
+}

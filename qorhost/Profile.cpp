@@ -173,16 +173,17 @@ void MakeFile(const std::string& path) {
 
 void UseProfileInstallation(const Profile& profile) {
     std::vector<char> keys(8192, '\0');
-    const DWORD length = ::GetPrivateProfileSectionA("Preload", keys.data(),
-                                                     static_cast<DWORD>(keys.size()), profile.path.c_str());
+    const DWORD length = ::GetPrivateProfileSectionA(
+        "Preload", keys.data(), static_cast<DWORD>(keys.size()), profile.path.c_str());
     const std::string preloadName = ProfileValue(profile, "Options", "IDO_PLC_FILENAME");
     char system[MAX_PATH] = {};
     if (length > 0 && !preloadName.empty() && ::GetSystemDirectoryA(system, MAX_PATH)) {
         std::string contents = "[Preload]\r\n";
         for (const char* line = keys.data(); *line; line += std::strlen(line) + 1)
             contents += std::string(line) + "\r\n";
-        CHandle file(::CreateFileA((std::string(system) + "\\" + preloadName).c_str(), GENERIC_WRITE,
-                                   0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CHandle file(::CreateFileA((std::string(system) + "\\" + preloadName).c_str(),
+                                   GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                   nullptr));
         DWORD written = 0;
         ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
     }

@@ -319,18 +319,16 @@ void SoakRun::WizardStep() {
     // records come the rest of the time.
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(
-            Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316, 404, 701, 400,
-                            410, 412, 413, 414, 415, 416, 600}),
-            status);
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316,
+                                            404, 701, 400, 410, 412, 413, 414, 415, 416, 600}),
+                            status);
         return;
     }
     ++m_lifetimes;
     m_host.Init(m_profile.printerName.c_str(),
-                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701, 400, 401, 410, 412, 413, 414,
-                                415, 416, 600}),
-                status,
-                m_host.Printer().Port());
+                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701, 400, 401, 410, 412, 413,
+                                414, 415, 416, 600}),
+                status, m_host.Printer().Port());
 }
 
 void SoakRun::Pump() {

@@ -55,12 +55,21 @@ def draw_header(right_to_left):
     return canvas
 
 
+TILE_WIDTH, TILE_HEIGHT = 166, 124
+
+
+def tile_canvas(top, bottom, edge):
+    """A rounded tile shaded from top to bottom, keyed outside."""
+    canvas = Canvas(TILE_WIDTH, TILE_HEIGHT, KEY)
+    tile = rounded_rect(0, 0, TILE_WIDTH, TILE_HEIGHT, 12)
+    canvas.fill(tile, lambda _x, y: mix(top, bottom, y / TILE_HEIGHT))
+    canvas.fill(ring(tile, 1.0), edge)
+    return canvas
+
+
 def draw_welcome():
-    width, height = 166, 124
-    canvas = Canvas(width, height, KEY)
-    tile = rounded_rect(0, 0, width, height, 12)
-    canvas.fill(tile, lambda _x, y: mix((236, 246, 251), (206, 228, 240), y / height))
-    canvas.fill(ring(tile, 1.0), (150, 190, 214))
+    width = TILE_WIDTH
+    canvas = tile_canvas((236, 246, 251), (206, 228, 240), (150, 190, 214))
     draw_printer(canvas, width / 2, 46, 2.6, (46, 96, 140), WHITE, (20, 54, 86))
     # The two cartridges that go into it: colour on the left, black on the right.
     for cx, colours in ((width / 2 - 22, INK_COLOURS[:3]), (width / 2 + 22, INK_COLOURS[3:])):
@@ -100,11 +109,8 @@ def draw_applications(present):
 
 
 def draw_done():
-    width, height = 166, 124
-    canvas = Canvas(width, height, KEY)
-    tile = rounded_rect(0, 0, width, height, 12)
-    canvas.fill(tile, lambda _x, y: mix((238, 248, 240), (206, 236, 214), y / height))
-    canvas.fill(ring(tile, 1.0), (150, 200, 164))
+    width = TILE_WIDTH
+    canvas = tile_canvas((238, 248, 240), (206, 236, 214), (150, 200, 164))
     draw_printer(canvas, width / 2 - 14, 62, 2.6, (46, 96, 140), WHITE, (20, 54, 86))
     badge = circle(width - 40, 40, 20)
     canvas.fill(badge, (40, 160, 90))

@@ -12,21 +12,6 @@ namespace {
 constexpr const char* kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-CString ShellFolder(HKEY root, const char* name) {
-    CRegistry registry;
-    registry.InitMode(root);
-    CString folder;
-    if (!registry.Open(kShellFolders, KEY_READ, FALSE))
-        return folder;
-    try {
-        registry.Read(name, folder);
-    } catch (CRegistryException* error) {
-        error->Delete();
-        folder.Empty();
-    }
-    return folder;
-}
-
 // COM for this call only: a host that has it already keeps its own.
 class CComScope {
 public:
@@ -69,13 +54,28 @@ std::vector<wchar_t> Wide(const CString& text) {
 }
 } // namespace
 
+CString RegistryText(HKEY root, const char* key, const char* name) {
+    CRegistry registry;
+    registry.InitMode(root);
+    CString text;
+    if (!registry.Open(key, KEY_READ, FALSE))
+        return text;
+    try {
+        registry.Read(name, text);
+    } catch (CRegistryException* error) {
+        error->Delete();
+        text.Empty();
+    }
+    return text;
+}
+
 CString DesktopFolder() {
     CString folder;
     const DWORD platform = CRegistry::GetOSPlatform();
     if (platform == 1)
-        folder = ShellFolder(HKEY_CURRENT_USER, "Desktop");
+        folder = RegistryText(HKEY_CURRENT_USER, kShellFolders, "Desktop");
     if (folder.IsEmpty() || platform == 2 || platform == 10)
-        folder = ShellFolder(HKEY_LOCAL_MACHINE, "Common Desktop");
+        folder = RegistryText(HKEY_LOCAL_MACHINE, kShellFolders, "Common Desktop");
     if (folder.IsEmpty()) {
         char windows[MAX_PATH] = {};
         const UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+// A text value of an absolute key under root; empty when it cannot be read.
+CString RegistryText(HKEY root, const char* key, const char* name);
+
 // The desktop the shortcuts go on: on the Windows 95 family the user's own, elsewhere (and when
 // the user's cannot be read) the desktop all users share; the Windows folder's
 // "All Users\Desktop" when the registry names neither.

@@ -8,7 +8,8 @@
 namespace {
 // Reads a value of the printer's key and writes the default where it cannot be read.
 template <class Value>
-void EnsureValue(const char* printerName, const char* key, const char* name, const Value& fallback) {
+void EnsureValue(const char* printerName, const char* key, const char* name,
+                 const Value& fallback) {
     CRegistry registry;
     registry.SetFriendlyName(printerName);
     if (!registry.Create(key))

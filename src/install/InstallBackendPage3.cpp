@@ -21,8 +21,8 @@ BOOL CInstallBackendPage3::OnInitDialog() {
     const bool allInOne = main->m_Product.CompareSetting("IDO_AIO_FAMILY", 1);
     CString section, iconKey, centreKey;
     main->m_Product.GetSetting("IDO_PLC_SECTION_NAME", section);
-    main->m_Product.GetSetting(allInOne ? "IDO_PRELOAD_KEY_DESKTOPICON2" : "IDO_PRELOAD_KEY_DESKTOPICON1",
-                               iconKey);
+    main->m_Product.GetSetting(
+        allInOne ? "IDO_PRELOAD_KEY_DESKTOPICON2" : "IDO_PRELOAD_KEY_DESKTOPICON1", iconKey);
     main->m_Product.GetSetting("IDO_PRELOAD_KEY_LAUNCHAIO", centreKey);
     const bool icon = PreloadTicks(main->ReadPreloadValue(iconKey, section), true);
     const bool centre = PreloadTicks(main->ReadPreloadValue(centreKey, section), false);

@@ -60,10 +60,10 @@ public:
 
     // How the closing sequence varies by the page that runs it.
     struct ClosingVariant {
-        const char* deviceWaitLog;  // the device-installation wait's log line
-        bool writeInstallTime;      // the installation date at the end
-        bool leaveOutRemotePorts;   // no shortcut or centre on the ports 4, 5, 6, 7 and 10
-        bool requireAioCenter;      // the all-in-one steps only when the centre is installed
+        const char* deviceWaitLog; // the device-installation wait's log line
+        bool writeInstallTime;     // the installation date at the end
+        bool leaveOutRemotePorts;  // no shortcut or centre on the ports 4, 5, 6, 7 and 10
+        bool requireAioCenter;     // the all-in-one steps only when the centre is installed
     };
     static constexpr ClosingVariant kStandardClosing{"Device Install IS in progress!", true, false,
                                                      true};

@@ -126,7 +126,8 @@ bool InstallAlignDefault(DWORD osVersion, BOOL promptInstallAlignment) {
 CString InstallDateText(const SYSTEMTIME& date) {
     char text[16] = {};
     std::snprintf(text, sizeof text, "%02u%02u%04u", static_cast<unsigned>(date.wMonth % 100),
-                  static_cast<unsigned>(date.wDay % 100), static_cast<unsigned>(date.wYear % 10000));
+                  static_cast<unsigned>(date.wDay % 100),
+                  static_cast<unsigned>(date.wYear % 10000));
     return CString(text);
 }
 

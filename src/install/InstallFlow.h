@@ -84,16 +84,16 @@ bool PreloadTicks(const CString& value, bool otherwise);
 // What the constructor learns of one accompanying application, and the rule that skips its
 // dialog.
 struct AppFacts {
-    bool available;      // on the CD or preloaded
-    bool preloaded;      // named in the preload file only
-    bool languageFound;  // its folder for the user-interface language is on the CD
-    bool japaneseNever;  // its IDO_APPn_JAPANESE is 0
-    bool showAllTime;    // its IDO_APPn_COMBO_SHOW_ALL_TIME is 1
+    bool available;     // on the CD or preloaded
+    bool preloaded;     // named in the preload file only
+    bool languageFound; // its folder for the user-interface language is on the CD
+    bool japaneseNever; // its IDO_APPn_JAPANESE is 0
+    bool showAllTime;   // its IDO_APPn_COMBO_SHOW_ALL_TIME is 1
 };
 struct AppSkipContext {
-    bool japanese;               // the user-interface language is "japanese"
-    bool dialogsForPreload;      // IDO_BUNDLED_APPS_DIALOGS_FOR_PRELOAD is 1
-    bool fourInOne;              // IDO_FOURINONE is 1
+    bool japanese;          // the user-interface language is "japanese"
+    bool dialogsForPreload; // IDO_BUNDLED_APPS_DIALOGS_FOR_PRELOAD is 1
+    bool fourInOne;         // IDO_FOURINONE is 1
 };
 // application: 1 to 4; application 1 alone keeps its dialog for a preloaded program with the
 // language list shown all the time unless the preload dialogs are off or the model is a

@@ -40,20 +40,6 @@ CString FirstDrive(const std::function<bool(const char* root)>& found) {
     return CString();
 }
 
-CString MachineValue(const char* key, const char* name) {
-    CRegistry registry;
-    CString value;
-    if (!registry.Open(key, KEY_READ, FALSE))
-        return value;
-    try {
-        registry.Read(name, value);
-    } catch (CRegistryException* error) {
-        error->Delete();
-        value.Empty();
-    }
-    return value;
-}
-
 CString SystemFolder() {
     char folder[MAX_PATH] = {};
     const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
@@ -115,14 +101,13 @@ BOOL CInstallBackendWizardSheet::FindSetupCD(const char* marker) {
 }
 
 CString CInstallBackendWizardSheet::FindDriveWithFile(const char* relativePath) {
-    return FirstDrive([relativePath](const char* root) {
-        return Exists(CString(root) + relativePath);
-    });
+    return FirstDrive(
+        [relativePath](const char* root) { return Exists(CString(root) + relativePath); });
 }
 
 namespace {
 CString ProgramFolder() {
-    return MachineValue(kWindowsKey, "ProgramFilesDir (x86)") + kProductFolder;
+    return RegistryText(HKEY_LOCAL_MACHINE, kWindowsKey, "ProgramFilesDir (x86)") + kProductFolder;
 }
 } // namespace
 
@@ -139,8 +124,7 @@ HRESULT CInstallBackendWizardSheet::CreateAioDesktopIcon() {
     CSpy().OutputData("create desktop icon (aio center)");
     CString name;
     name.LoadString(IDS_INSTALL_AIO_SHORTCUT);
-    return CreateDesktopShortcut(ProgramFolder() + "vqtraiox.exe", " ", name, " ", 0, FALSE,
-                                 FALSE);
+    return CreateDesktopShortcut(ProgramFolder() + "vqtraiox.exe", " ", name, " ", 0, FALSE, FALSE);
 }
 
 HRESULT CInstallBackendWizardSheet::CreatePrinterProgramDesktopIcon() {
@@ -188,10 +172,9 @@ void CInstallBackendWizardSheet::LaunchFromProgramFolder(const char* file) {
     startup.wShowWindow = SW_SHOWNA;
     PROCESS_INFORMATION started{};
     // The program runs in its own folder; the host's current folder stays as it was.
-    const BOOL result =
-        ::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
-                         DETACHED_PROCESS | NORMAL_PRIORITY_CLASS, nullptr, folder, &startup,
-                         &started);
+    const BOOL result = ::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                                         DETACHED_PROCESS | NORMAL_PRIORITY_CLASS, nullptr, folder,
+                                         &startup, &started);
     spy.OutputEach("CreateProcess() Return Code", result);
     if (result) {
         ::CloseHandle(started.hThread);
@@ -262,7 +245,7 @@ void CInstallBackendWizardSheet::CopyPubFiles() {
 }
 
 CString CInstallBackendWizardSheet::OwnUserGuidePath() {
-    return MachineValue(kWindowsKey, "ProgramFilesDir") + "\\" +
+    return RegistryText(HKEY_LOCAL_MACHINE, kWindowsKey, "ProgramFilesDir") + "\\" +
            Option("IDO_OWN_USERGUIDE_DIRNAME") + "\\" + Option("IDO_OWN_USERGUIDE_NAME");
 }
 
@@ -321,6 +304,7 @@ void CInstallBackendWizardSheet::RunClosingSequence(const ClosingVariant& varian
 
 void CInstallBackendWizardSheet::EndInstallWizard() {
     CSpy().OutputData("CInstallBackendWizardSheet::EndInstallWizard()");
-    // The window's end resets "Install Running"; the shutdown check may close the module: nothing of this sheet is touched afterwards.
+    // The window's end resets "Install Running"; the shutdown check may close the module: nothing
+    // of this sheet is touched afterwards.
     CloseWizard(true);
 }

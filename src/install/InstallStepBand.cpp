@@ -22,7 +22,8 @@ bool CInstallStepBand::RightToLeft() {
 }
 
 bool CInstallStepBand::RegistrationHidden() {
-    return g_pQORTabDlg && g_pQORTabDlg->m_Product.CompareSetting("IDO_REGISTRATION_URL_OVERRIDE", "1");
+    return g_pQORTabDlg &&
+           g_pQORTabDlg->m_Product.CompareSetting("IDO_REGISTRATION_URL_OVERRIDE", "1");
 }
 
 void CInstallStepBand::Init(CWnd* page) {

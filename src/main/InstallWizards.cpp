@@ -70,7 +70,8 @@ int CQORTabDlg::InstallWizardTopic(int topic) {
         CString text, caption;
         text.LoadString(IDS_INSTALL_NO_MIDDLE_PAGE);
         caption.LoadString(IDS_INSTALL_TITLE);
-        UtilMessageBox(HasMainWindow() ? m_hWnd : nullptr, text, caption, MB_OK | MB_ICONEXCLAMATION);
+        UtilMessageBox(HasMainWindow() ? m_hWnd : nullptr, text, caption,
+                       MB_OK | MB_ICONEXCLAMATION);
         if (g_pQORTabDlg == this)
             Shutdown(kNoWindow);
         return 0;

@@ -129,7 +129,8 @@ public:
     UINT GetStatusTimerElapse() const { return m_uStatusTimerElapse; }
     // The status poll, run by timer 20 of the main window.
     static void CALLBACK StatusTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
-    // The one-shot timer (id 1 of the main window): a feature list opened, a progress window closed.
+    // The one-shot timer (id 1 of the main window): a feature list opened, a progress window
+    // closed.
     static constexpr UINT_PTR kOneShotTimer = 1;
     // The one-shot timer (id 12 of the main window) by which a low-ink episode opens the warning.
     static constexpr UINT_PTR kLowInkTimer = 12;

@@ -28,15 +28,20 @@ TEST(InstallFlowTest, TheSheetHoldsPage1TheMiddlePageTheLanguagePageAndTheClosin
         std::vector<P> pages;
     };
     const Case cases[] = {
-        {"set B without the language page", {false, false, false, false, Carrier(1)},
+        {"set B without the language page",
+         {false, false, false, false, Carrier(1)},
          {P::Page1, P::Page2, P::Page4, P::Page5, P::AreYouSure, P::Page3}},
-        {"set B with the language page", {false, false, false, true, Carrier(1)},
+        {"set B with the language page",
+         {false, false, false, true, Carrier(1)},
          {P::Page1, P::Page2, P::SelectLanguage, P::Page4, P::Page5, P::AreYouSure, P::Page3}},
-        {"topic page mode always has it", {true, false, false, false, Carrier(2)},
+        {"topic page mode always has it",
+         {true, false, false, false, Carrier(2)},
          {P::Page1, P::CartPage2, P::SelectLanguage, P::Page4, P::Page5, P::AreYouSure, P::Page3}},
-        {"two steps end on the closing page", {false, false, true, true, Carrier(3)},
+        {"two steps end on the closing page",
+         {false, false, true, true, Carrier(3)},
          {P::Page1, P::SingleCartPage2, P::SelectLanguage, P::Congrats}},
-        {"automatic alignment whatever the carrier", {false, true, false, false, Carrier(9)},
+        {"automatic alignment whatever the carrier",
+         {false, true, false, false, Carrier(9)},
          {P::Page1, P::AutoAlignPage2, P::Page4, P::Page5, P::AreYouSure, P::Page3}},
         {"an unknown carrier has no middle page", {true, false, false, true, Carrier(0)}, {}},
     };
@@ -109,8 +114,8 @@ TEST(InstallFlowTest, ContinueSendsTheAlignmentFileOfTheCartridges) {
         {false, Carrier(3, QOR_CART_PHOTO, QOR_CART_MISSING), nullptr},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.automatic) + " " + std::to_string(c.ink.dwCarrierType) +
-                     " " + std::to_string(c.ink.LogCartID1) + "/" + std::to_string(c.ink.LogCartID2));
+        SCOPED_TRACE(std::to_string(c.automatic) + " " + std::to_string(c.ink.dwCarrierType) + " " +
+                     std::to_string(c.ink.LogCartID1) + "/" + std::to_string(c.ink.LogCartID2));
         const InstallAlignmentJob job = InstallAlignmentJobOf(c.automatic, c.ink);
         EXPECT_EQ(std::string(job.file ? job.file : "(none)"), c.file ? c.file : "(none)");
         EXPECT_EQ(*job.logTag != '\0', c.automatic);
@@ -120,14 +125,13 @@ TEST(InstallFlowTest, ContinueSendsTheAlignmentFileOfTheCartridges) {
 TEST(InstallFlowTest, PreloadAnswersTickRefuseOrLeaveTheChoice) {
     struct Case {
         const char* value;
-        bool ticks;       // a box that starts from the value (others keep false)
-        bool keepsOther;  // the value leaves the box as it was
-        bool refuses;     // the value stops an action that runs by default
+        bool ticks;      // a box that starts from the value (others keep false)
+        bool keepsOther; // the value leaves the box as it was
+        bool refuses;    // the value stops an action that runs by default
     };
     const Case cases[] = {
-        {"", true, false, false},       {"Default", true, false, false},
-        {"1", true, false, false},      {"0", false, false, true},
-        {"yes", false, true, true},     {"default", false, true, true},
+        {"", true, false, false},  {"Default", true, false, false}, {"1", true, false, false},
+        {"0", false, false, true}, {"yes", false, true, true},      {"default", false, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -158,10 +162,16 @@ TEST(InstallFlowTest, AnApplicationDialogIsSkippedWhenThereIsNothingToAsk) {
         {"list always shown, on the CD", 2, {true, false, true, false, true}, english, false},
         {"list always shown, preloaded", 2, {true, true, false, false, true}, english, true},
         {"app 1 preloaded keeps its dialog", 1, {true, true, false, false, true}, english, false},
-        {"app 1 preloaded, no preload dialogs", 1, {true, true, false, false, true},
-         noPreloadDialogs, true},
-        {"app 1 preloaded on a four-in-one", 1, {true, true, false, false, true},
-         AppSkipContext{false, true, true}, true},
+        {"app 1 preloaded, no preload dialogs",
+         1,
+         {true, true, false, false, true},
+         noPreloadDialogs,
+         true},
+        {"app 1 preloaded on a four-in-one",
+         1,
+         {true, true, false, false, true},
+         AppSkipContext{false, true, true},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -209,7 +219,8 @@ TEST(InstallFlowTest, Page2sValuesTakeFields7To11AndEveryOtherValueIsCleared) {
     for (DWORD& value : align.dwValue)
         value = 0xABCD;
     PlaceInstallAlignValues({3, 14, 0, 30, 15}, align);
-    const DWORD expected[QOR_ALIGN_VALUES] = {1, 0, 0, 0, 0, 0, 0, 3, 14, 0, 30, 15, 0, 0, 0, 0, 0, 0};
+    const DWORD expected[QOR_ALIGN_VALUES] = {1, 0,  0,  0, 0, 0, 0, 3, 14,
+                                              0, 30, 15, 0, 0, 0, 0, 0, 0};
     for (int field = 0; field < QOR_ALIGN_VALUES; ++field) {
         SCOPED_TRACE(field);
         EXPECT_EQ(align.dwValue[field], expected[field]);
@@ -218,10 +229,8 @@ TEST(InstallFlowTest, Page2sValuesTakeFields7To11AndEveryOtherValueIsCleared) {
 
 TEST(InstallFlowTest, ALinkNameGetsOneLnkExtension) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Printer", "D:\\Desk\\Printer.lnk"},
-        {"Printer.lnk", "D:\\Desk\\Printer.lnk"},
-        {"Printer.LNK", "D:\\Desk\\Printer.LNK"},
-        {"lnk", "D:\\Desk\\lnk.lnk"},
+        {"Printer", "D:\\Desk\\Printer.lnk"},           {"Printer.lnk", "D:\\Desk\\Printer.lnk"},
+        {"Printer.LNK", "D:\\Desk\\Printer.LNK"},       {"lnk", "D:\\Desk\\lnk.lnk"},
         {"My.lnk files", "D:\\Desk\\My.lnk files.lnk"},
     };
     for (const auto& [name, path] : cases) {

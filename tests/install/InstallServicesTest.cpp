@@ -38,8 +38,9 @@ TEST_F(SetupCdSearchTest, TheFloppyDrivesAreNeverSearched) {
 
 TEST_F(SetupCdSearchTest, AFileIsFoundOnTheDriveThatHoldsIt) {
     cd.AddFile("pubs\\english\\guide.chm");
-    EXPECT_EQ(std::string(CInstallBackendWizardSheet::FindDriveWithFile("pubs\\english\\guide.chm")),
-              "S:\\");
+    EXPECT_EQ(
+        std::string(CInstallBackendWizardSheet::FindDriveWithFile("pubs\\english\\guide.chm")),
+        "S:\\");
     EXPECT_EQ(std::string(CInstallBackendWizardSheet::FindDriveWithFile("pubs\\none.chm")), "");
 }
 
@@ -92,10 +93,9 @@ protected:
 
 TEST_F(ShortcutTest, AShortcutCarriesItsTargetArgumentsFolderAndIcon) {
     const std::string path = Made("Vqtr Test Shortcut");
-    ASSERT_TRUE(SUCCEEDED(CreateDesktopShortcut("C:\\windows\\system32\\notepad.exe", "/A /B",
-                                                "Vqtr Test Shortcut",
-                                                "C:\\windows\\system32\\shell32.dll", 3, TRUE,
-                                                FALSE)));
+    ASSERT_TRUE(SUCCEEDED(
+        CreateDesktopShortcut("C:\\windows\\system32\\notepad.exe", "/A /B", "Vqtr Test Shortcut",
+                              "C:\\windows\\system32\\shell32.dll", 3, TRUE, FALSE)));
     const LinkFields fields = ReadLink(path);
     EXPECT_STRCASEEQ(fields.target.c_str(), "C:\\windows\\system32\\notepad.exe");
     EXPECT_EQ(fields.arguments, "/A /B");
@@ -106,8 +106,8 @@ TEST_F(ShortcutTest, AShortcutCarriesItsTargetArgumentsFolderAndIcon) {
 
 TEST_F(ShortcutTest, ANameEndingInLnkGetsNoSecondExtension) {
     const std::string path = Made("Vqtr Test Named.lnk");
-    ASSERT_TRUE(SUCCEEDED(CreateDesktopShortcut("C:\\windows\\notepad.exe", "", "Vqtr Test Named.lnk",
-                                                "", 0, FALSE, FALSE)));
+    ASSERT_TRUE(SUCCEEDED(CreateDesktopShortcut("C:\\windows\\notepad.exe", "",
+                                                "Vqtr Test Named.lnk", "", 0, FALSE, FALSE)));
     EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(::GetFileAttributesA((path + ".lnk").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(ReadLink(path).icon.empty());

@@ -68,7 +68,9 @@ protected:
     static HWND Item(UINT id) {
         return ::GetDlgItem(*Sheet()->GetActivePage(), static_cast<int>(id));
     }
-    static bool Checked(UINT id) { return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    static bool Checked(UINT id) {
+        return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
     // A value of the printer's registry key; -1 when it cannot be read.
     long PrinterValue(const char* key, const char* name) const {
         const std::string path =

@@ -43,7 +43,8 @@ TEST_F(InstallWizardTest, TheInkTankPrinterAlignsOnPage2AndItsValuesGoToTheRecor
     Main()->m_Records.align.dwValue[15] = 99;
     Press(IDC_WIZARD_NEXT);
     EXPECT_EQ(host.Count(CBSendAlignment), 1);
-    const DWORD expected[QOR_ALIGN_VALUES] = {1, 0, 0, 0, 0, 0, 0, 3, 14, 0, 30, 15, 0, 0, 0, 0, 0, 0};
+    const DWORD expected[QOR_ALIGN_VALUES] = {1, 0,  0,  0, 0, 0, 0, 3, 14,
+                                              0, 30, 15, 0, 0, 0, 0, 0, 0};
     for (int field = 0; field < QOR_ALIGN_VALUES; ++field)
         EXPECT_EQ(Main()->m_Records.align.dwValue[field], expected[field]) << field;
     EXPECT_EQ(Shown(), P::Page4);
@@ -95,7 +96,8 @@ TEST_F(InstallWizardTest, APreloadZeroUnticksTheDesktopIconAndTheReminder) {
     EXPECT_FALSE(Checked(IDC_INSTALL_REMIND_CHECK));
     Press(IDC_WIZARD_CANCEL); // Finish: no reminder, so no installation date
     EXPECT_EQ(Main(), nullptr);
-    EXPECT_FALSE(log.Contains("System Date for Installtime Entry - before creating in the registry:"));
+    EXPECT_FALSE(
+        log.Contains("System Date for Installtime Entry - before creating in the registry:"));
     // The preload file refuses the shortcut in the closing sequence too.
     EXPECT_EQ(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
 }
@@ -105,7 +107,8 @@ TEST_F(InstallWizardTest, ExitOnPage1ClosesTheSessionWritesTheDateAndTheShortcut
     Press(IDC_WIZARD_CANCEL);
     EXPECT_EQ(Main(), nullptr);
     EXPECT_EQ(host.Count(CBCloseSession), 1);
-    EXPECT_TRUE(log.Contains("System Date for Installtime Entry - before creating in the registry:"));
+    EXPECT_TRUE(
+        log.Contains("System Date for Installtime Entry - before creating in the registry:"));
     EXPECT_NE(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(InstallRunning(), 0);
 }
@@ -196,4 +199,19 @@ TEST_F(InstallWizardTest, WithTheMainWindowOpenTheWizardOpensBesideIt) {
     EXPECT_FALSE(Main()->m_Slots.IsOpen(kInstallSheet));
     EXPECT_EQ(host.Count(CBNotifyQORClosed), 0);
     EXPECT_EQ(InstallRunning(), 0);
+}
+
+TEST_F(InstallWizardTest, EnterMovesOnAndEscapeLeavesAsThePageSays) {
+    ASSERT_EQ(Open(400), 1);
+    ::SendMessageA(Item(IDC_INSTALL_ALIGN_CHECK), BM_SETCHECK, BST_UNCHECKED, 0);
+    // The focus starts on the page's first stop; Tab reaches its buttons.
+    EXPECT_TRUE(::GetWindowLongA(Item(IDC_INSTALL_ALIGN_CHECK), GWL_STYLE) & WS_TABSTOP);
+    ::SendMessageA(*Sheet(), WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(Shown(), P::Page4);
+    ::SendMessageA(*Sheet(), WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(Shown(), P::Page5);
+    ::SendMessageA(*Sheet(), WM_COMMAND, IDCANCEL, 0); // Exit: the closing sequence
+    EXPECT_EQ(Main(), nullptr);
+    // Page4's Next closed the session once, the closing sequence once more.
+    EXPECT_EQ(host.Count(CBCloseSession), 2);
 }

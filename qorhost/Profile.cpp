@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 #include <sstream>
 
 namespace {
@@ -151,4 +153,45 @@ void UseProfileThresholds(const Profile& profile) {
         else
             ::RegDeleteValueA(supplies, name);
     }
+}
+
+namespace {
+std::string ProfileValue(const Profile& profile, const char* section, const char* key) {
+    char value[1024] = {};
+    ::GetPrivateProfileStringA(section, key, "", value, sizeof value, profile.path.c_str());
+    return value;
+}
+
+// A file and the folders that lead to it.
+void MakeFile(const std::string& path) {
+    for (size_t end = path.find('\\', 3); end != std::string::npos; end = path.find('\\', end + 1))
+        ::CreateDirectoryA(path.substr(0, end).c_str(), nullptr);
+    CHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+} // namespace
+
+void UseProfileInstallation(const Profile& profile) {
+    std::vector<char> keys(8192, '\0');
+    const DWORD length = ::GetPrivateProfileSectionA(
+        "Preload", keys.data(), static_cast<DWORD>(keys.size()), profile.path.c_str());
+    const std::string preloadName = ProfileValue(profile, "Options", "IDO_PLC_FILENAME");
+    char system[MAX_PATH] = {};
+    if (length > 0 && !preloadName.empty() && ::GetSystemDirectoryA(system, MAX_PATH)) {
+        std::string contents = "[Preload]\r\n";
+        for (const char* line = keys.data(); *line; line += std::strlen(line) + 1)
+            contents += std::string(line) + "\r\n";
+        CHandle file(::CreateFileA((std::string(system) + "\\" + preloadName).c_str(),
+                                   GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                   nullptr));
+        DWORD written = 0;
+        ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+    }
+    const std::string files = ProfileValue(profile, "SetupCd", "Files");
+    if (files.empty() || ::GetDriveTypeA("S:\\") != DRIVE_CDROM)
+        return;
+    std::istringstream list(files);
+    for (std::string name; std::getline(list, name, ';');)
+        if (!name.empty())
+            MakeFile("S:\\" + name);
 }

@@ -36,3 +36,9 @@ void UseProfileOptions(const Profile& profile);
 // Writes the profile's low-ink thresholds to the model's supplies key, and removes those the
 // profile leaves out, so that every run of a profile warns alike.
 void UseProfileThresholds(const Profile& profile);
+
+// A profile's installation: its [Preload] keys become the preload file (the file its
+// IDO_PLC_FILENAME names, in the system folder, section [Preload]), and the files that its
+// [SetupCd] key Files lists (separated by ';') are put on the disc of drive S: when that drive is
+// a CD-ROM drive. A profile without these sections leaves both as they are.
+void UseProfileInstallation(const Profile& profile);

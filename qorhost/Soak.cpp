@@ -26,8 +26,10 @@ using namespace soak;
 // and those of the alignment and cleaning pages: Print, their own Finish, and Print again on the
 // first cleaning result page (where Cancel's command prints again); the low-ink dialog's
 // order link; the DOS printing dialog's OK (its Restore Defaults, Cancel and Help are 6000,
-// 6002 and 6003); the post-install language page's Install and the setup CD prompts' Skip.
-constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024, 7609, 6078, 7961, 7966};
+// 6002 and 6003); the post-install language page's Install, the setup CD prompts' Skip and the
+// registration page's Later.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024,
+                                   7609, 6078, 7961, 7966, 7874};
 
 bool IsWizardCommand(int id) {
     return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=
@@ -322,15 +324,16 @@ void SoakRun::WizardStep() {
     // records come the rest of the time.
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(
-            Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316, 404, 701}),
-            status);
+        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316,
+                                            404, 701, 400, 410, 412, 413, 414, 415, 416, 600}),
+                            status);
         return;
     }
     ++m_lifetimes;
     m_host.Init(m_profile.printerName.c_str(),
-                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701}), status,
-                m_host.Printer().Port());
+                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701, 400, 401, 410, 412, 413,
+                                414, 415, 416, 600}),
+                status, m_host.Printer().Port());
 }
 
 namespace {

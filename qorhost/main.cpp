@@ -239,6 +239,7 @@ int main(int argc, char** argv) {
     if (LoadProfile(options.profile, profile, error)) {
         UseProfileOptions(profile);
         UseProfileThresholds(profile);
+        UseProfileInstallation(profile);
     } else if (options.profileGiven) {
         std::fprintf(stderr, "qorhost: %s\n", error.c_str());
         return 2;

@@ -598,6 +598,10 @@ def main(argv):
     import lowink_art  # the low-ink warning's and the service tag's pictures
 
     pictures.update(lowink_art.draw_all())
+
+    import install_art  # the post-install wizard's step band and pictures
+
+    pictures.update(install_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

@@ -2,6 +2,8 @@
 // language page, and the installation without asking when every application's dialog is skipped.
 #pragma once
 
+#include "Dialog.h"
+
 #include "PropertySheet.h"
 
 #include <memory>
@@ -28,3 +30,11 @@ void InstallAvailableAppsSilently(CWnd* owner, SilentInstallRule rule);
 // Whether the rule installs application `number` (1 to 4) without asking, by the model's options
 // (through the main window), its connection, the language and the application's availability.
 bool InstallsSilently(SilentInstallRule rule, int number);
+
+// The progress window of application 1 or 2's installer that the host's topics show while the
+// host runs it (modeless, no owner); null when it could not be made.
+std::unique_ptr<CDialog> MakeAppProgressDialog(int application);
+
+// The prompt for the CD holding application 1's installer, run modal; its result (1: the user
+// went on, otherwise skipped).
+INT_PTR RunFaxConfirmation();

@@ -2,6 +2,10 @@
 
 #include "AppInstaller.h"
 #include "CSpy.h"
+#include "FaxConfirmation.h"
+#include "InstallApp.h"
+#include "InstallState.h"
+#include "PrinterHelpers.h"
 #include "QORTabDlg.h"
 #include "SelectLanguage.h"
 
@@ -44,4 +48,25 @@ void InstallAvailableAppsSilently(CWnd* owner, SilentInstallRule rule) {
         if (installer.ModuleClosed())
             return;
     }
+}
+
+std::unique_ptr<CDialog> MakeAppProgressDialog(int application) {
+    // The window learns which installer runs as it opens.
+    CInstallRunning running(application);
+    auto window = std::make_unique<CInstallApp>();
+    if (!window->Show(nullptr)) {
+        CSpy().OutputError("MakeAppProgressDialog() the progress window could not be made");
+        return nullptr;
+    }
+    return window;
+}
+
+INT_PTR RunFaxConfirmation() {
+    CQORTabDlg* main = g_pQORTabDlg;
+    if (!main)
+        return 0;
+    const AccompanyingApp app = AccompanyingApp::Read(main->m_Product, 1);
+    CFaxConfirmation prompt(nullptr, CString(g_szCDRoot) + app.path + g_strUILanguage + "\\",
+                            app.name);
+    return prompt.DoModal();
 }

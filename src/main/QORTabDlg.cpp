@@ -14,7 +14,6 @@
 CQORTabDlg* g_pQORTabDlg = nullptr;
 
 namespace {
-constexpr UINT_PTR kOneShotTimer = 1;
 constexpr UINT_PTR kStatusTimer = 20;
 bool IsNetworkPort(DWORD portType) {
     return portType >= 4 && portType <= 7;
@@ -332,6 +331,11 @@ void CQORTabDlg::OnTimer(UINT_PTR id) {
             static_cast<CQORPrinterFeaturesPage*>(sheet->GetQorPage(kPrinterFeaturesPage));
         if (features)
             features->OpenFeatureList(sheet->m_iFeatureSubItem);
+    }
+    // The installer's progress window has been seen long enough.
+    if (m_bAppProgress1 || m_bAppProgress2) {
+        m_bAppProgress1 = m_bAppProgress2 = false;
+        m_pInstallAppDlg.reset();
     }
 }
 

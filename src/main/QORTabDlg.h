@@ -100,6 +100,21 @@ public:
     // Topic 308: a session, then the paper and print-quality dialog, modal in its slot (window
     // id 11), then the shutdown check; 0 when it is open already.
     int PaperQualityTopic();
+    // The post-install sequence of topic 400: the cartridges checked, the CD's applications setup
+    // and the wizard, visible; or with the preload file's "0" the wizard run hidden.
+    int PostInstallTopic();
+    // The post-install wizard built for a topic, visible in its slot (window id 5); 0 when it is
+    // open already (it is brought forward) or cannot open (a printer without a middle page is
+    // refused with a message).
+    int InstallWizardTopic(int topic);
+    // The post-install wizard run hidden: Page1's settings, then Page3's finish, which ends it and
+    // runs the shutdown check (the caller must check g_pQORTabDlg afterwards); result is returned.
+    int RunInstallWizardHidden(int topic, int result);
+    // Topics 402, 403, 417, 418: the installer's progress window of an application, which the
+    // one-shot timer closes 5 s later, on the main window's Home page.
+    int AppProgressTopic(int application);
+    // Topic 411: the prompt for application 1's CD, then the shutdown check.
+    int FaxConfirmationTopic();
     // The service-tag dialog (window id 13), modal, then deleted; -1 when it is open already.
     INT_PTR RunServiceTagDialog(CWnd* parent);
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
@@ -114,6 +129,9 @@ public:
     UINT GetStatusTimerElapse() const { return m_uStatusTimerElapse; }
     // The status poll, run by timer 20 of the main window.
     static void CALLBACK StatusTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
+    // The one-shot timer (id 1 of the main window): a feature list opened, a progress window
+    // closed.
+    static constexpr UINT_PTR kOneShotTimer = 1;
     // The one-shot timer (id 12 of the main window) by which a low-ink episode opens the warning.
     static constexpr UINT_PTR kLowInkTimer = 12;
     static void CALLBACK LowInkTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
@@ -190,6 +208,8 @@ public:
     BOOL m_bPostInstallCheck = 0;
     bool m_bAppProgress1 = false;
     bool m_bAppProgress2 = false;
+    // The installer's progress window of topics 402, 403, 417 and 418 while it is up.
+    std::unique_ptr<CDialog> m_pInstallAppDlg;
 
     CString m_strPrinterName;
     QORCALLBACK m_pfnCallback = nullptr;

@@ -65,6 +65,16 @@ int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUS
         return RunLowInkDialog();
     case FirstRunAction::PaperQuality:
         return PaperQualityTopic();
+    case FirstRunAction::PostInstall:
+        return PostInstallTopic();
+    case FirstRunAction::InstallWizard:
+        return InstallWizardTopic(topic);
+    case FirstRunAction::SilentInstall:
+        return RunInstallWizardHidden(topic, step.value);
+    case FirstRunAction::AppProgress:
+        return AppProgressTopic(step.value);
+    case FirstRunAction::FaxConfirmation:
+        return FaxConfirmationTopic();
     case FirstRunAction::Page:
         break;
     }
@@ -111,6 +121,7 @@ void CQORTabDlg::ShowTopic(int topic, STATUSINFO* status) {
 }
 
 void CQORTabDlg::RunOpenWindowTopic(int topic) {
+    // Each case may close the module: nothing of this object is touched after it.
     const TopicStep<OpenWindowAction> step = FindTopic(topic).openWindow;
     switch (step.action) {
     case OpenWindowAction::Page:
@@ -152,6 +163,18 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         SelectPage(kInkPage);
         if (m_Slots.IsOpen(kAlignSheet))
             ::SetActiveWindow(*m_Slots.Get(kAlignSheet));
+        break;
+    case OpenWindowAction::InstallWizard:
+        InstallWizardTopic(topic);
+        break;
+    case OpenWindowAction::SilentInstall:
+        RunInstallWizardHidden(topic, step.value);
+        break;
+    case OpenWindowAction::AppProgress:
+        AppProgressTopic(step.value);
+        break;
+    case OpenWindowAction::FaxConfirmation:
+        FaxConfirmationTopic();
         break;
     case OpenWindowAction::Nothing:
         break;

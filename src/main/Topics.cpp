@@ -31,6 +31,10 @@ constexpr FirstRun kAlignment{FirstRunAction::Alignment, 0};
 constexpr FirstRun kCleaning{FirstRunAction::Cleaning, 0};
 constexpr FirstRun kSuppliesWebThenHome{FirstRunAction::SuppliesWeb, 0};
 constexpr FirstRun kCallbackOnly{FirstRunAction::CallbackOnly, 1};
+constexpr FirstRun kInstallWizard{FirstRunAction::InstallWizard, 0};
+constexpr FirstRun AppProgress(int application) {
+    return {FirstRunAction::AppProgress, application};
+}
 
 constexpr OpenWindow Show(int page) {
     return {OpenWindowAction::Page, page};
@@ -47,6 +51,10 @@ constexpr OpenWindow kNothing{OpenWindowAction::Nothing, 0};
 constexpr OpenWindow kSuppliesWeb{OpenWindowAction::SuppliesWeb, 0};
 constexpr OpenWindow kAlignmentInWindow{OpenWindowAction::Alignment, 0};
 constexpr OpenWindow kCleaningInWindow{OpenWindowAction::Cleaning, 0};
+constexpr OpenWindow kInstallWizardInWindow{OpenWindowAction::InstallWizard, 0};
+constexpr OpenWindow AppProgressInWindow(int application) {
+    return {OpenWindowAction::AppProgress, application};
+}
 constexpr OpenWindow InWindow(CartridgeTopic run) {
     return {OpenWindowAction::CartridgeWizard, static_cast<int>(run)};
 }
@@ -103,10 +111,20 @@ constexpr TopicRow kTopics[] = {
      InWindow(CartridgeTopic::HeldJobColour)},
     {316, 316, CartridgeWizard(CartridgeTopic::HeldJobBlack),
      InWindow(CartridgeTopic::HeldJobBlack)},
+    {400, 400, {FirstRunAction::PostInstall, 0}, kInstallWizardInWindow},
+    {401, 401, {FirstRunAction::SilentInstall, 1}, {OpenWindowAction::SilentInstall, 1}},
+    {402, 402, AppProgress(1), AppProgressInWindow(1)},
+    {403, 403, AppProgress(2), AppProgressInWindow(2)},
     {404, 404, kInstallCartridges, InWindow(CartridgeTopic::InstallCartridges)},
     {405, 405, kChangeCartridges, InWindow(CartridgeTopic::ChangeCartridges)},
     {406, 409, CartridgeWizard(CartridgeTopic::ReportedChange), kShowHome},
+    {410, 410, kInstallWizard, kInstallWizardInWindow},
+    {411, 411, {FirstRunAction::FaxConfirmation, 1}, {OpenWindowAction::FaxConfirmation, 1}},
+    {412, 416, kInstallWizard, kInstallWizardInWindow},
+    {417, 417, AppProgress(3), AppProgressInWindow(3)},
+    {418, 418, AppProgress(4), AppProgressInWindow(4)},
     {kTopicChoosePrinter, kTopicChoosePrinter, kCallbackOnly, kShowHome},
+    {600, 600, kInstallWizard, kInstallWizardInWindow},
     {kTopicSuppliesWeb, kTopicSuppliesWeb, kSuppliesWebThenHome, kSuppliesWeb},
     {kTopicLowInk,
      kTopicLowInk,

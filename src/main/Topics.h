@@ -30,6 +30,11 @@ enum class FirstRunAction {
     TestPage,        // the test page dialog (CQORTabDlg::TestPageTopic)
     LowInkDialog,    // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
     PaperQuality,    // the paper and print-quality dialog (CQORTabDlg::PaperQualityTopic)
+    PostInstall,     // the post-install sequence (CQORTabDlg::PostInstallTopic)
+    InstallWizard,   // the post-install wizard built for the topic, visible
+    SilentInstall,   // the post-install wizard run hidden: its settings and its finish
+    AppProgress,     // the progress window of application `value`, then the main window on Home
+    FaxConfirmation, // the prompt for application 1's CD
 };
 
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
@@ -76,6 +81,10 @@ enum class OpenWindowAction {
     TestPage,         // the test page dialog (CQORTabDlg::TestPageTopic)
     LowInkDialog,     // the low-ink warning, run and then deleted (CQORTabDlg::RunLowInkDialog)
     PaperQuality,     // the paper and print-quality dialog (CQORTabDlg::PaperQualityTopic)
+    InstallWizard,    // the post-install wizard built for the topic, visible, unless it is open
+    SilentInstall,    // the post-install wizard run hidden
+    AppProgress,      // the progress window of application `value`
+    FaxConfirmation,  // the prompt for application 1's CD
 };
 
 template <class Action> struct TopicStep {

@@ -66,7 +66,6 @@ const TopicCase kCases[] = {
     {404, {1, kNoPage, 0}, {1, 3, 0, true}}, // modal on the first run, cancelled
     {405, {1, kNoPage, 0}, {1, 3, 0}},       // the modal wizard, cancelled: nothing stays open
     {406, {1, kNoPage, 0}, {1, 0, 0}},
-    {600, {1, 0, 0}, {1, 0, 0}},
     {701, {1, kNoPage, 0}, {1, 5, 0}},
     {702, {1, 0, 0}, {1, 0, 0}},
     {900, {0, kNoPage, 0}, {1, 5, 0}},

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Profiles, TheFolderListsEveryShippedProfile) {
     std::vector<std::string> names = ProfileNames();
     for (const char* name : {"all-in-one", "busy", "default", "ink-tank", "network",
-                             "one-cartridge", "low-ink", "low-photo-ink"})
+                             "one-cartridge", "low-ink", "low-photo-ink", "post-install"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
 }
 
@@ -103,3 +103,26 @@ TEST(Profiles, PrinterValuesMayBeNegativeHexadecimalOrLeftOut) {
     EXPECT_EQ(profile.state.busyReads, 12);
 }
 } // namespace
+
+TEST(Profiles, ThePostInstallProfileWritesItsPreloadFileAndFillsTheSetupCd) {
+    Profile profile;
+    std::string error;
+    ASSERT_TRUE(LoadProfile("post-install", profile, error)) << error;
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    const std::string preload = std::string(system) + "\\" + Option(profile, "IDO_PLC_FILENAME");
+    UseProfileInstallation(profile);
+    char value[32] = {};
+    ::GetPrivateProfileStringA("Preload", "PostInstallDialogs", "", value, sizeof value,
+                               preload.c_str());
+    EXPECT_STREQ(value, "1");
+    if (::GetDriveTypeA("S:\\") == DRIVE_CDROM) {
+        for (const char* file : {"S:\\vqtrcomp.inf", "S:\\pubs\\english\\vqtrugxp.chm"}) {
+            EXPECT_NE(::GetFileAttributesA(file), INVALID_FILE_ATTRIBUTES) << file;
+            ::DeleteFileA(file);
+        }
+        ::RemoveDirectoryA("S:\\pubs\\english");
+        ::RemoveDirectoryA("S:\\pubs");
+    }
+    ::DeleteFileA(preload.c_str());
+}

@@ -6,6 +6,7 @@
 #include "InstallBackendPage2.h"
 #include "InstallBackendPage3.h"
 #include "InstallBackendPage4.h"
+#include "AccompanyingApps.h"
 #include "InstallBackendPage5.h"
 #include "InstallState.h"
 #include "main/PrinterHelpers.h"

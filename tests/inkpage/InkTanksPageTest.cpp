@@ -377,3 +377,25 @@ TEST_F(InkTanksReentrancyTest, AHostClosingTheModuleEndsAModalTankWizard) {
     EXPECT_FALSE(::IsWindow(window));
     EXPECT_EQ(::FindWindowA("#32770", nullptr), nullptr);
 }
+
+TEST_F(InkTanksPageTest, TabReachesEveryLinkInOrderAndEnterFollowsTheFocusedOne) {
+    HWND page = OpenPage();
+    const UINT order[] = {IDC_INK_INSTALL_LINK, IDC_INK_TEST_PAGE_LINK, IDC_INK_ALIGN_LINK,
+                          IDC_INK_CLEAN_LINK,   IDC_TANKS_SHEET2_LINK,  IDC_TANKS_HELP_LINK,
+                          IDC_INK_ORDER_LINK,   IDC_TANKS_SOFTWARE_LINK};
+    ::SetFocus(Item(page, order[0]));
+    for (size_t index = 1; index < std::size(order); ++index) {
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        Pump();
+        EXPECT_EQ(::GetFocus(), Item(page, order[index])) << order[index];
+    }
+    // Enter on the focused help link follows it, through the host's message filter.
+    ::SetFocus(Item(page, IDC_TANKS_HELP_LINK));
+    Calls().clear();
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    ::PostMessageA(::GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+    Pump();
+    ASSERT_EQ(Calls().size(), 1u);
+    EXPECT_EQ(Calls()[0].kind, VQTR_UI_HELP);
+    EXPECT_EQ(Calls()[0].number, 219u);
+}

@@ -1,7 +1,6 @@
 // The cartridge verification wizard, run from the main object in its slot.
 #include "CSpy.h"
 #include "QORTabDlg.h"
-#include "QORPageSheet.h"
 #include "cartridge/CartVerificationSheet.h"
 #include "pages/InkTanksPage.h"
 

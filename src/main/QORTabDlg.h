@@ -131,9 +131,12 @@ public:
     CString GetSerialNumber();
     CString ReadPreloadValue(const char* key, const char* section);
     BOOL SearchDirectory(const char* fileName, const char* directory);
-    // Runs a command line; with wait, keeps the module's windows alive until it ends. 1 when it
-    // ran to its end, -1 when it could not start or was not waited for.
-    int LaunchProgram(const char* commandLine, BOOL wait);
+    // Runs a command line; with wait, keeps the module's windows alive until it ends (its exit
+    // code then goes to exitCode when given). 1 when it ran to its end, -1 when it could not
+    // start or was not waited for.
+    int LaunchProgram(const char* commandLine, BOOL wait, DWORD* exitCode = nullptr);
+    // The network configuration program of the printer driver's folder, as LaunchProgram runs it.
+    int LaunchNetworkConfiguration(BOOL wait);
     BOOL FindCDRoot(const char* fileName);
     void RunCDApplicationsSetup();
     // The sound of a cartridge change, when sounds are on for this printer.
@@ -149,6 +152,8 @@ public:
     void ShowHelp();
     // The supplies web address for the printer's cartridges.
     void FollowSuppliesLink();
+    // The supplies ordering: its dialog in its slot (window id 2), unless it is open already.
+    void OrderSupplies();
     void ShowHelpTopic(DWORD topic, HWND owner = nullptr);
     void SaveSettingsAndClose();
     void RevertSettingsAndClose();

@@ -12,6 +12,13 @@ void CQORTabDlg::FollowSuppliesLink() {
     link.FollowLink("IDO_SUPPLIES_SUBURL", &m_Records.ink, TRUE);
 }
 
+void CQORTabDlg::OrderSupplies() {
+    if (m_Slots.Get(kSuppliesDialog))
+        return;
+    CSpy spy;
+    spy.OutputData("CQORTabDlg::OrderSupplies()");
+}
+
 int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUSINFO* status,
                          PORTINFO* port, QORCALLBACK callback) {
     m_bOfferApps = 1;

@@ -151,11 +151,8 @@ void CQORInkPage::CleanCartridges() {
 }
 
 void CQORInkPage::OrderSupplies() {
-    CQORTabDlg* main = g_pQORTabDlg;
-    if (!main || main->m_Slots.Get(kSuppliesDialog))
-        return;
-    CSpy spy;
-    spy.OutputData(CString(LogName()) + "::OrderSupplies()");
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->OrderSupplies();
 }
 
 void CQORInkPage::OnLButtonUp(UINT, POINT) {

@@ -319,20 +319,22 @@ void SoakRun::WizardStep() {
             return;
     }
     // No wizard is open: the user asks for one (the test page dialog runs modal: the unattended
-    // user acts in it as in the modal wizards). Mostly on
+    // user acts in it as in the modal wizards; on an ink-tank printer the cartridge topics open
+    // the tank wizards). Mostly on
     // the printer's own status, so that the wizard opens and its pages get driven; hostile
     // records come the rest of the time.
     STATUSINFO* status = Chance(m_random, 75) ? m_host.Printer().Status() : SomeStatus();
     if (m_host.IsOpen()) {
-        m_host.DisplayTopic(Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 313, 314, 315, 316,
-                                            404, 701, 400, 410, 412, 413, 414, 415, 416, 600}),
-                            status);
+        m_host.DisplayTopic(
+            Pick(m_random, {206, 209, 212, 216, 221, 304, 305, 306, 308, 313, 314, 315,
+                            316, 404, 701, 400, 410, 412, 413, 414, 415, 416, 600}),
+            status);
         return;
     }
     ++m_lifetimes;
     m_host.Init(m_profile.printerName.c_str(),
-                Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701, 400, 401, 410, 412, 413,
-                                414, 415, 416, 600}),
+                Pick(m_random, {206, 209, 212, 216, 221, 304, 305, 306, 308, 701, 400, 401, 410,
+                                412, 413, 414, 415, 416, 600}),
                 status, m_host.Printer().Port());
 }
 

@@ -200,7 +200,7 @@ def link_glyph(kind, c):
     raise ValueError(kind)
 
 
-def draw_link_icon(kind, state):
+def draw_link_icon(kind, state, glyph=link_glyph):
     size = LINK_SIZE
     c = size / 2
     canvas = Canvas(size, size, WHITE)
@@ -213,7 +213,7 @@ def draw_link_icon(kind, state):
         canvas.fill(disc, lambda x, y: mix(top, bottom, (x + y) / (2 * size)))
         canvas.fill(circle(c - 4, c - 6, size / 2 - 8), WHITE, alpha=0.10)
         mark = WHITE
-    canvas.fill(link_glyph(kind, c), mark)
+    canvas.fill(glyph(kind, c), mark)
     if kind == "test_page" and state != "disabled":
         for i, colour in enumerate([CYAN, MAGENTA, YELLOW, BLACK_INK]):
             canvas.fill(rounded_rect(c - 6 + i * 3.2, c + 3, c - 3.6 + i * 3.2, c + 8, 0.6), colour)

@@ -602,6 +602,10 @@ def main(argv):
     import install_art  # the post-install wizard's step band and pictures
 
     pictures.update(install_art.draw_all())
+
+    import tanks_art  # the Ink Tanks page's and the ink-tank wizards' pictures
+
+    pictures.update(tanks_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

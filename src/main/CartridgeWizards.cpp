@@ -1,9 +1,8 @@
 // The cartridge verification wizard, run from the main object in its slot.
 #include "CSpy.h"
 #include "QORTabDlg.h"
-#include "QORPageSheet.h"
 #include "cartridge/CartVerificationSheet.h"
-#include "pages/InkCartridgePage.h"
+#include "pages/InkTanksPage.h"
 
 BOOL CQORTabDlg::OpenCartVerificationSheet(int mode) {
     if (m_Slots.IsOpen(kCartVerificationSheet))
@@ -33,7 +32,7 @@ int CQORTabDlg::RunCartridgeTopic(CartridgeTopic run) {
         if (HasMainWindow())
             return FitCartridgesInWindow();
         if (m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS)
-            return OpenMainWindow(kHomePage, 0);
+            return TankSheetTopic(kTankSheet1);
         if (m_Slots.IsOpen(kCartVerificationSheet))
             return 0;
         DoCallback(CBOpenSession, nullptr, 0, 0);
@@ -65,10 +64,7 @@ int CQORTabDlg::RunCartridgeTopic(CartridgeTopic run) {
 }
 
 int CQORTabDlg::FitCartridgesInWindow() {
-    SelectPage(kInkPage);
-    CQORPageSheet* sheet = GetPageSheet();
-    if (auto* page =
-            sheet ? dynamic_cast<CQORInkCartridgePage*>(sheet->GetQorPage(kInkPage)) : nullptr)
+    if (CQORInkPage* page = ShowInkPage(*this))
         page->InstallCartridges();
     return 1;
 }
@@ -125,11 +121,15 @@ int CQORTabDlg::CheckCartridges() {
             return 0;
         return windowOpen ? 1 : OpenMainWindow(kHomePage, 0);
     }
-    if (windowOpen)
-        SelectPage(kInkPage);
-    // Ink tanks are checked on their own page.
-    if (m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS)
-        return windowOpen ? 1 : OpenMainWindow(kInkPage, 0);
+    CQORInkPage* page = windowOpen ? ShowInkPage(*this) : nullptr;
+    // Ink tanks are checked by a wizard of their own.
+    if (m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS) {
+        if (!windowOpen)
+            return TankSheetTopic(kTankSheet2);
+        if (auto* tanksPage = dynamic_cast<CQORInkTanksPage*>(page))
+            tanksPage->CheckTanks();
+        return 1;
+    }
     if (m_Slots.IsOpen(kCartVerificationSheet))
         return windowOpen ? 1 : 0;
     DoCallback(CBOpenSession, nullptr, 0, 0);

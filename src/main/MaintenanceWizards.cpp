@@ -6,19 +6,10 @@
 #include "maintenance/AlignSheet.h"
 #include "maintenance/CleanAndTestSheet.h"
 #include "maintenance/TestPageDlg.h"
-#include "pages/InkCartridgePage.h"
+#include "pages/InkPage.h"
 #include "pages/PrinterReadyCheck.h"
 #include "resource.h"
 #include "status/CleaningChoices.h"
-
-namespace {
-// The Ink page of the open main window, shown; null when the printer has the Ink Tanks page.
-CQORInkCartridgePage* ShowInkCartridgePage(CQORTabDlg& main) {
-    main.SelectPage(kInkPage);
-    CQORPageSheet* sheet = main.GetPageSheet();
-    return sheet ? dynamic_cast<CQORInkCartridgePage*>(sheet->GetQorPage(kInkPage)) : nullptr;
-}
-} // namespace
 
 BOOL CQORTabDlg::OpenWizardInSlot(WindowId id, std::unique_ptr<CQorWizardSheet> sheet) {
     CQorWizardSheet* made = sheet.get();
@@ -84,7 +75,7 @@ INT_PTR CQORTabDlg::RunAlignSheet() {
 
 int CQORTabDlg::AlignTopic() {
     if (HasMainWindow()) {
-        if (CQORInkCartridgePage* page = ShowInkCartridgePage(*this))
+        if (CQORInkPage* page = ShowInkPage(*this))
             page->AlignCartridges();
         return 1;
     }
@@ -137,10 +128,8 @@ INT_PTR CQORTabDlg::RunCleanSheet() {
 
 int CQORTabDlg::CleanTopic() {
     if (HasMainWindow()) {
-        if (CQORInkCartridgePage* page = ShowInkCartridgePage(*this))
+        if (CQORInkPage* page = ShowInkPage(*this))
             page->CleanCartridges();
-        else
-            RefuseCleaningWithoutPages();
         return 1;
     }
     if (m_Slots.IsOpen(kCleanSheet) || !PrinterFreeForTopic(kCleanSheet))

@@ -75,6 +75,12 @@ public:
     INT_PTR RunCleanSheet();
     // Topic 305: as topic 304, with the clean-and-test wizard.
     int CleanTopic();
+    // The ink-tank wizards in their slots: replacing a tank (window id 9) and checking the tanks
+    // (window id 6). Modal from the Ink Tanks page's links, followed by the shutdown check (the
+    // caller must not touch this object afterwards); modeless from a first-run topic, whose
+    // result is 0 when that wizard is open already or could not be opened.
+    INT_PTR RunTankSheet(WindowId id);
+    int TankSheetTopic(WindowId id);
     // An ink-tank printer has no cleaning wizard: the user is told so (a message box) and true
     // comes back; nothing is asked of the host.
     bool RefuseCleaningWithoutPages();

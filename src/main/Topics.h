@@ -40,8 +40,9 @@ enum class FirstRunAction {
 // How a topic runs the cartridge verification wizard (CQORTabDlg::RunCartridgeTopic).
 enum class CartridgeTopic {
     // Fit cartridges (206, 209, 212): the session opens and the wizard shows its verification
-    // page, modeless; result 0 when it is open already. Ink-tank printers get the main window.
-    // In the open window: the Ink page and its cartridge operation.
+    // page, modeless; result 0 when it is open already. Ink-tank printers get the wizard that
+    // replaces a tank instead, modeless. In the open window: the Ink page and its cartridge
+    // operation.
     FitCartridges,
     // A cartridge change the host reports (405): while the wizard runs m_bInCartChange is set;
     // the sound plays, the session opens and the wizard shows its verification page, modal. On
@@ -52,7 +53,8 @@ enum class CartridgeTopic {
     // window on the Ink page, modeless.
     InstallCartridges,
     // Checking the cartridges (216, 221), when the printer is ready: the session opens, the change
-    // path decides and the wizard runs from its instructions, modal.
+    // path decides and the wizard runs from its instructions, modal. Ink-tank printers get the
+    // wizard that checks the tanks: modeless on the first run, else the Ink Tanks page's link.
     CheckCartridges,
     // The cartridges the host reports as changed in another way (406 to 409): the change path
     // decides and the wizard shows its verification page, modal, without a session or sound.

@@ -5,18 +5,13 @@
 #include "GuiFont.h"
 #include "PrinterReadyCheck.h"
 #include "main/HelpTopics.h"
-#include "host/QorModule.h"
 #include "main/QORTabDlg.h"
-#include "main/QorWizardSheet.h"
 #include "maintenance/CleanRollersDlg.h"
 #include "maintenance/TestPage.h"
 #include "resource.h"
 
 namespace {
 constexpr COLORREF kKeyColor = RGB(0, 255, 0);
-constexpr COLORREF kDisabledHoverColor = 0xFF0000;
-constexpr UINT kLinkTextLeft = 55;
-constexpr UINT kLinkAlignment = DT_WORDBREAK;
 
 enum Tank { kTank2028, kTank2025, kTank2026, kTank2027 };
 constexpr UINT kTankControls[] = {IDC_INK_TANK6, IDC_INK_TANK3, IDC_INK_TANK4, IDC_INK_TANK5};
@@ -31,40 +26,26 @@ bool CleanRollersOption() {
     return g_pQORTabDlg && g_pQORTabDlg->m_Product.CompareSetting("IDO_SUPPORT_CLEANROLLERS", 1);
 }
 
-bool IsDisabledConnection(DWORD portType) {
-    return GetMaintenanceGate(portType, TRUE) == MaintenanceGate::kDisabled;
-}
-
 void FollowSuppliesAddress() {
     CGUIUrlLink link;
     link.FollowLink("IDO_SUPPLIES_SUBURL", &g_pQORTabDlg->m_Records.ink, FALSE);
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(CQORInkCartridgePage, CQORPage)
+BEGIN_MESSAGE_MAP(CQORInkCartridgePage, CQORInkPage)
 ON_COMMAND(IDC_INK_TEST_PAGE_LINK, PrintTestPage)
-ON_COMMAND(IDC_INK_ALIGN_LINK, AlignCartridges)
-ON_COMMAND(IDC_INK_CLEAN_LINK, CleanCartridges)
 ON_COMMAND(IDC_INK_CLEAN_ROLLERS_LINK, CleanRollers)
-ON_COMMAND(IDC_INK_ORDER_LINK, OrderSupplies)
-ON_COMMAND(IDC_INK_INSTALL_LINK, InstallCartridges)
 ON_COMMAND(IDC_INK_CARTRIDGE_HELP_LINK, OnCartridgeHelp)
 ON_COMMAND(IDC_PAGE_WEB_LINK, OnSuppliesWebLink)
-ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
-CQORInkCartridgePage::CQORInkCartridgePage() : CQORPage(IDD_PAGE_INK_CARTRIDGE) {}
+CQORInkCartridgePage::CQORInkCartridgePage() : CQORInkPage(IDD_PAGE_INK_CARTRIDGE) {}
 
 BOOL CQORInkCartridgePage::OnInitDialog() {
     CSpy spy;
     spy.OutputData("CQORInkCartridgePage::OnInitDialog()");
-    CQORPage::OnInitDialog();
+    CQORInkPage::OnInitDialog();
 
-    m_strModuleFolder = ModuleFolder().c_str();
-
-    m_WebCaption.Init(IDC_PAGE_WEB_CAPTION, this);
-    m_WebCaption.SetTextId(IDS_INK_WEB_CAPTION);
-    m_WebCaption.SetAlignment(ALIGN_LEFT);
     const UINT headings[] = {IDC_INK_HEADING_LEVELS, IDC_INK_HEADING_MAINTENANCE};
     for (size_t index = 0; index < m_Headings.size(); ++index) {
         m_Headings[index].Init(headings[index], this);
@@ -89,19 +70,21 @@ BOOL CQORInkCartridgePage::OnInitDialog() {
         m_CartridgeNames[index].SetBold(TRUE);
         m_CartridgeNames[index].SetAlignment(ALIGN_CENTER);
     }
-    m_SuppliesLink.Init(IDC_PAGE_WEB_LINK, this);
-    m_SuppliesLink.SetBitmaps(IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, kKeyColor);
-    m_SuppliesLink.SetTextId(IDS_INK_WEB_LINK);
-    m_SuppliesLink.SetAlignment(0);
+    SetUpWebLink(m_SuppliesLink, IDC_PAGE_WEB_LINK, IDS_INK_WEB_LINK, "IDO_SUPPLIES_URL_OVERRIDE");
 
     if (!g_pQORTabDlg)
         return TRUE;
     CQORTabDlg& main = *g_pQORTabDlg;
-    SetUpLinks(IsDisabledConnection(main.m_PortInfo.dwPortType));
-    if (main.m_Product.CompareSetting("IDO_SUPPLIES_URL_OVERRIDE", "1")) {
-        m_SuppliesLink.ShowWindow(SW_HIDE);
-        m_WebCaption.ShowWindow(SW_HIDE);
-    }
+    const bool disabled = LinksDisabled(main.m_PortInfo.dwPortType);
+    SetUpMaintenanceLinks(disabled);
+    SetUpLink({&m_CartridgeHelpLink, IDC_INK_CARTRIDGE_HELP_LINK, IDB_INK_LINK_HELP,
+               IDB_INK_LINK_HELP_HOVER, 0, 13},
+              disabled);
+    SetUpLink({&m_CleanRollersLink, IDC_INK_CLEAN_ROLLERS_LINK, IDB_INK_LINK_CLEAN_ROLLERS,
+               IDB_INK_LINK_CLEAN_ROLLERS_HOVER, IDB_INK_LINK_CLEAN_ROLLERS_DISABLED, 13},
+              disabled);
+    if (!CleanRollersOption())
+        m_CleanRollersLink.ShowWindow(SW_HIDE);
 
     // Slot 0 of the display shows the cartridge of position 1, slot 1 that of position 2; the
     // other two tanks take no part.
@@ -114,52 +97,6 @@ BOOL CQORInkCartridgePage::OnInitDialog() {
     return TRUE;
 }
 
-void CQORInkCartridgePage::SetUpLinks(bool disabledConnection) {
-    struct LinkSetUp {
-        CGUILink* link;
-        UINT id;
-        UINT normal;
-        UINT hover;
-        UINT disabled; // 0: the link works on every connection
-        int textTop;
-    };
-    const LinkSetUp links[] = {
-        {&m_InstallLink, IDC_INK_INSTALL_LINK, IDB_INK_LINK_INSTALL, IDB_INK_LINK_INSTALL_HOVER,
-         IDB_INK_LINK_INSTALL_DISABLED, 10},
-        {&m_TestPageLink, IDC_INK_TEST_PAGE_LINK, IDB_INK_LINK_TEST_PAGE,
-         IDB_INK_LINK_TEST_PAGE_HOVER, 0, 16},
-        {&m_AlignLink, IDC_INK_ALIGN_LINK, IDB_INK_LINK_ALIGN, IDB_INK_LINK_ALIGN_HOVER,
-         IDB_INK_LINK_ALIGN_DISABLED, 13},
-        {&m_CleanLink, IDC_INK_CLEAN_LINK, IDB_INK_LINK_CLEAN, IDB_INK_LINK_CLEAN_HOVER,
-         IDB_INK_LINK_CLEAN_DISABLED, 13},
-        {&m_CartridgeHelpLink, IDC_INK_CARTRIDGE_HELP_LINK, IDB_INK_LINK_HELP,
-         IDB_INK_LINK_HELP_HOVER, 0, 13},
-        {&m_OrderLink, IDC_INK_ORDER_LINK, IDB_INK_LINK_ORDER, IDB_INK_LINK_ORDER_HOVER, 0, 10},
-        {&m_CleanRollersLink, IDC_INK_CLEAN_ROLLERS_LINK, IDB_INK_LINK_CLEAN_ROLLERS,
-         IDB_INK_LINK_CLEAN_ROLLERS_HOVER, IDB_INK_LINK_CLEAN_ROLLERS_DISABLED, 13},
-    };
-    bool cleanRollers = CleanRollersOption();
-    for (const LinkSetUp& setUp : links) {
-        if (!setUp.link->Init(setUp.id, this))
-            continue;
-        setUp.link->SetBitmaps(setUp.normal, setUp.hover, 0, kKeyColor);
-        setUp.link->SetTextOffset(kLinkTextLeft, setUp.textTop);
-        setUp.link->SetAlignment(kLinkAlignment);
-        bool rollers = setUp.link == &m_CleanRollersLink;
-        if (rollers && !cleanRollers) {
-            setUp.link->ShowWindow(SW_HIDE);
-            continue;
-        }
-        // On the network kinds that cannot run maintenance the wizards' links stay greyed.
-        // The text stays beside the greyed badge.
-        if (disabledConnection && setUp.disabled) {
-            setUp.link->SetHoverColor(kDisabledHoverColor);
-            setUp.link->SetDisabledBitmap(setUp.disabled, kKeyColor, ::GetSysColor(COLOR_GRAYTEXT));
-            setUp.link->SetDisabledStyle(TRUE);
-        }
-    }
-}
-
 void CQORInkCartridgePage::Refresh() {
     ShowCartridges();
     UpdateClosingButtons();
@@ -167,7 +104,7 @@ void CQORInkCartridgePage::Refresh() {
 }
 
 void CQORInkCartridgePage::UpdateInkLevels(INKINFO* ink) {
-    m_InkDisplay.UpdateInkLevels(ink);
+    CQORInkPage::UpdateInkLevels(ink);
     ShowCartridges();
 }
 
@@ -197,50 +134,12 @@ void CQORInkCartridgePage::ShowCartridges() {
     }
 }
 
-void CQORInkCartridgePage::PaintContent(HDC dc) {
-    m_InkDisplay.DrawTanks(dc);
+bool CQORInkCartridgePage::LinksDisabled(DWORD portType) const {
+    return GetMaintenanceGate(portType, TRUE) == MaintenanceGate::kDisabled;
 }
 
-bool CQORInkCartridgePage::MayLaunchWizard(WindowId slot) {
-    CQORTabDlg* main = g_pQORTabDlg;
-    if (!main || !PassMaintenanceChecks(*main))
-        return false;
-    // The alert's modal loop may have let the host close the module.
-    if (g_pQORTabDlg != main)
-        return false;
-    if (slot == kCartVerificationSheet || slot == kTankSheet1)
-        return !main->m_Slots.IsOpen(slot);
-    // A topic's modeless wizard that has ended leaves its object behind: its slot is free again.
-    CWnd* held = main->m_Slots.Get(slot);
-    if (dynamic_cast<CQorWizardSheet*>(held) && !held->IsWindow()) {
-        main->m_Slots.Delete(slot);
-        held = nullptr;
-    }
-    return held == nullptr;
-}
-
-void CQORInkCartridgePage::LaunchWizard(WindowId slot) {
-    CSpy spy;
-    spy.OutputData("CQORInkCartridgePage::LaunchWizard()");
-    spy.OutputData(static_cast<int>(slot));
-    if (!MayLaunchWizard(slot))
-        return;
-    spy.OutputData("CQORInkCartridgePage::LaunchWizard() the wizard may start");
-    if (slot == kCartVerificationSheet) {
-        g_pQORTabDlg->CartChangePathDetermination();
-        g_pQORTabDlg->OpenCartVerificationSheet(1);
-    } else if (slot == kAlignSheet) {
-        g_pQORTabDlg->RunAlignSheet();
-    } else if (slot == kCleanSheet) {
-        g_pQORTabDlg->RunCleanSheet();
-    }
-}
-
-void CQORInkCartridgePage::InstallCartridges() {
-    if (!g_pQORTabDlg)
-        return;
-    bool tanks = g_pQORTabDlg->m_Records.ink.dwCarrierType == QOR_CARRIER_INK_TANKS;
-    LaunchWizard(tanks ? kTankSheet1 : kCartVerificationSheet);
+bool CQORInkCartridgePage::PassReadinessCheck(CQORTabDlg& main) {
+    return PassMaintenanceChecks(main) != FALSE;
 }
 
 void CQORInkCartridgePage::PrintTestPage() {
@@ -252,20 +151,6 @@ void CQORInkCartridgePage::PrintTestPage() {
     // The help viewer may have let the host close the module.
     if (g_pQORTabDlg)
         ::PrintTestPage(g_pQORTabDlg->m_strPrinterName);
-}
-
-void CQORInkCartridgePage::AlignCartridges() {
-    LaunchWizard(kAlignSheet);
-}
-
-void CQORInkCartridgePage::CleanCartridges() {
-    CQORTabDlg* main = g_pQORTabDlg;
-    // A printer whose cartridges became ink tanks meanwhile is told so before anything is asked
-    // of it, unless its connection keeps the link disabled.
-    if (main && !IsDisabledConnection(main->m_PortInfo.dwPortType) &&
-        main->RefuseCleaningWithoutPages())
-        return;
-    LaunchWizard(kCleanSheet);
 }
 
 void CQORInkCartridgePage::CleanRollers() {
@@ -284,11 +169,6 @@ void CQORInkCartridgePage::CleanRollers() {
     rollers.DoModal();
 }
 
-void CQORInkCartridgePage::OrderSupplies() {
-    if (g_pQORTabDlg)
-        g_pQORTabDlg->OrderSupplies();
-}
-
 void CQORInkCartridgePage::OnCartridgeHelp() {
     if (g_pQORTabDlg)
         g_pQORTabDlg->ShowHelpTopic(kHelpTopicGeneral, Owner());
@@ -297,8 +177,4 @@ void CQORInkCartridgePage::OnCartridgeHelp() {
 void CQORInkCartridgePage::OnSuppliesWebLink() {
     if (g_pQORTabDlg)
         FollowSuppliesAddress();
-}
-
-void CQORInkCartridgePage::OnLButtonUp(UINT, POINT) {
-    m_InstallLink.ResetHover();
 }

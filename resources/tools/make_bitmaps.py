@@ -598,6 +598,10 @@ def main(argv):
     import lowink_art  # the low-ink warning's and the service tag's pictures
 
     pictures.update(lowink_art.draw_all())
+
+    import features_art  # the Printer Features page's "show" buttons and manual link
+
+    pictures.update(features_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

@@ -112,6 +112,10 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
     case OpenWindowAction::InkPage:
         SelectPage(kInkPage);
         break;
+    case OpenWindowAction::InkPageOrder:
+        SelectPage(kInkPage);
+        RunSuppliesOrderDialog();
+        break;
     case OpenWindowAction::Help:
         ShowHelpTopic(static_cast<DWORD>(step.value));
         break;

@@ -22,7 +22,7 @@ BEGIN_MESSAGE_MAP(CQORHomePage, CQORPage)
 ON_COMMAND(IDC_PAGE_WEB_LINK, OnWebLink)
 END_MESSAGE_MAP()
 
-CQORHomePage::CQORHomePage() : CQORPage(IDD_PAGE_HOME) {}
+CQORHomePage::CQORHomePage() : CQORPage(IDD_PAGE_HOME, OrderButton::OrderDialog) {}
 
 bool CQORHomePage::IsPictureOverride() const {
     return g_pQORTabDlg && Options().CompareSetting("IDO_CARTRIDGE_BITMAP_OVERRIDE", "1");

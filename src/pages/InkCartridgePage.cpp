@@ -285,11 +285,8 @@ void CQORInkCartridgePage::CleanRollers() {
 }
 
 void CQORInkCartridgePage::OrderSupplies() {
-    CQORTabDlg* main = g_pQORTabDlg;
-    if (!main || main->m_Slots.Get(kSuppliesDialog))
-        return;
-    CSpy spy;
-    spy.OutputData("CQORInkCartridgePage::OrderSupplies()");
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->RunSuppliesOrderDialog();
 }
 
 void CQORInkCartridgePage::OnCartridgeHelp() {

@@ -3,6 +3,9 @@
 #include "Gdi.h"
 #include "GuiFont.h"
 #include "MemDC.h"
+#include <htmlhelp.h>
+#include "Operations.h"
+#include "main/PrinterHelpers.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
@@ -24,7 +27,8 @@ ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnCancelOrHelp)
 ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnHelpOrOrder)
 END_MESSAGE_MAP()
 
-CQORPage::CQORPage(UINT templateId) : CPropertyPage(templateId) {}
+CQORPage::CQORPage(UINT templateId, OrderButton order)
+    : CPropertyPage(templateId), m_OrderButton(order) {}
 
 BOOL CQORPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
@@ -172,5 +176,21 @@ void CQORPage::OnHelpOrOrder() {
         OnHelp();
         return;
     }
-    g_pQORTabDlg->FollowSuppliesLink();
+    if (m_OrderButton == OrderButton::OrderDialog)
+        g_pQORTabDlg->RunSuppliesOrderDialog();
+    else
+        g_pQORTabDlg->FollowSuppliesLink();
+}
+
+void CQORPage::OpenUserGuide() {
+    UtilShowHelp(Owner(), DriverFolder() + "3\\vqtrma.chm", HH_DISPLAY_TOPIC, 0, 0);
+}
+
+void CQORPage::PressFocusedButtonOnEnter(MSG* msg) {
+    if (msg->message != WM_KEYDOWN || msg->wParam != VK_RETURN)
+        return;
+    char className[16] = {};
+    ::GetClassNameA(msg->hwnd, className, sizeof className);
+    if (_stricmp(className, "Button") == 0)
+        msg->wParam = VK_SPACE;
 }

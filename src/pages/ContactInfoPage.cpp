@@ -153,11 +153,6 @@ void CQORContactInfoPage::UpdateInkLevels(INKINFO* ink) {
         m_InkLevels.Update(ink);
 }
 
-BOOL CQORContactInfoPage::PreTranslateMessage(MSG* msg) {
-    PressFocusedButtonOnEnter(msg);
-    return CQORPage::PreTranslateMessage(msg);
-}
-
 void CQORContactInfoPage::PaintContent(HDC dc) {
     if (g_pQORTabDlg)
         ApplyHidingRules();

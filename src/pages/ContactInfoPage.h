@@ -17,7 +17,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
     void PaintContent(HDC dc) override;
 
     void OnHomePageLink() { FollowOptionLink(kHomePage, "IDO_HOMEPAGE_SUBURL"); }

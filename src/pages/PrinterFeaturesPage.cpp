@@ -84,17 +84,8 @@ void CQORPrinterFeaturesPage::InitLinks() {
         m_ManualLink.SetTextOffset(kManualTextLeft, 0);
         m_ManualLink.SetAlignment(DT_WORDBREAK);
     }
-    m_RewardsCaption.Init(IDC_PAGE_WEB_CAPTION, this);
-    m_RewardsCaption.SetTextId(IDS_FEATURES_REWARD_CAPTION);
-    m_RewardsCaption.SetAlignment(ALIGN_LEFT);
-    m_RewardsLink.Init(IDC_PAGE_WEB_LINK, this);
-    m_RewardsLink.SetBitmaps(IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, kKeyColor);
-    m_RewardsLink.SetTextId(IDS_FEATURES_REWARD_LINK);
-    m_RewardsLink.SetAlignment(0);
-    if (Options().CompareSetting("IDO_REWARD_URL_OVERRIDE", "1")) {
-        m_RewardsLink.ShowWindow(SW_HIDE);
-        m_RewardsCaption.ShowWindow(SW_HIDE);
-    }
+    InitWebLink(m_RewardsCaption, IDS_FEATURES_REWARD_CAPTION, m_RewardsLink,
+                IDS_FEATURES_REWARD_LINK, "IDO_REWARD_URL_OVERRIDE");
 }
 
 void CQORPrinterFeaturesPage::FillLists() {
@@ -137,11 +128,6 @@ void CQORPrinterFeaturesPage::Refresh() {
 void CQORPrinterFeaturesPage::UpdateInkLevels(INKINFO* ink) {
     if (IsWindow())
         m_InkLevels.Update(ink);
-}
-
-BOOL CQORPrinterFeaturesPage::PreTranslateMessage(MSG* msg) {
-    PressFocusedButtonOnEnter(msg);
-    return CQORPage::PreTranslateMessage(msg);
 }
 
 void CQORPrinterFeaturesPage::PaintContent(HDC dc) {

@@ -24,7 +24,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
     void PaintContent(HDC dc) override;
 
     void OnShowList1() { ShowSubject(1); }

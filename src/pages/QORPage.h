@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GuiButton.h"
+#include "Links.h"
 #include "Palette256.h"
 #include "PropertySheet.h"
 #include "TransStatic.h"
@@ -43,7 +44,11 @@ protected:
     // The printable user guide, a help file of its own, opened at its first page.
     void OpenUserGuide();
     // Enter presses the focused drawn button or link, as Space does; other controls keep it.
-    static void PressFocusedButtonOnEnter(MSG* msg);
+    BOOL PreTranslateMessage(MSG* msg) override;
+    // The web link at the page's foot and its caption, with their texts; an override option of
+    // "1" hides both.
+    void InitWebLink(transbkstatic& caption, UINT captionText, CGUIUrlLink& link, UINT linkText,
+                     const char* overrideOption);
     // Draws what the page shows over its white background (pictures, tanks).
     virtual void PaintContent(HDC) {}
     // Models with the order option have OK (closing), Help and Order Supplies; the others Close

@@ -3,19 +3,10 @@
 #include "PagesFixture.h"
 #include "pages/ContactInfoPage.h"
 
-#include <shlobj.h>
-
 #include <optional>
 
 namespace {
-// The phone-number file where the module looks for it, beside the printer driver.
-std::string PhoneNumberFilePath() {
-    char system[MAX_PATH] = {};
-    ::GetSystemDirectoryA(system, MAX_PATH);
-    std::string folder = std::string(system) + "\\spool\\drivers\\x64\\3";
-    ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-    return folder + "\\vqtrphon.ini";
-}
+using testing_support::PhoneNumberFilePath;
 
 const char kNumbers[] = "[PhoneNumbers]\n  0x0409=1-800-555-0100\n  0x0407=0800 555 0199\n"
                         "Default=+1 555 0000\n";
@@ -180,4 +171,16 @@ TEST_F(ContactInfoPageTest, TheSuppliesNumbersNeedBothTheOrderingAndTheNumbersOp
         EXPECT_EQ(Visible(page, IDC_CONTACT_NUMBERS_LABEL), c.shown);
         EntryTerminateNow();
     }
+}
+
+TEST_F(ContactInfoPageTest, TabReachesEveryShownLinkAndButtonInReadingOrder) {
+    testing_support::ScopedEnvironment english("VQTR_LOCALE", "00000409");
+    ModelOptions model;
+    HWND page = Painted(OpenContact());
+    const std::vector<int> expected = {
+        IDC_CONTACT_HOME_LINK,         IDC_CONTACT_SUPPORT_LINK,  IDC_CONTACT_TECH_LINK,
+        IDC_CONTACT_REGISTRATION_LINK, IDC_CONTACT_SOFTWARE_LINK, IDC_CONTACT_OFFER_LINK,
+        IDC_CONTACT_SUPPLIES_LINK,     IDC_CONTACT_MORE_LINK,     IDC_PAGE_CLOSE,
+        IDC_PAGE_HELP_OR_ORDER};
+    EXPECT_EQ(TabStops(page), expected);
 }

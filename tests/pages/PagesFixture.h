@@ -2,7 +2,7 @@
 // the main window on a fake host with a test model's options.
 #pragma once
 
-#include "DialogHook.h"
+#include "DialogActor.h"
 #include "MainWindowFixture.h"
 #include "TestEnvironment.h"
 
@@ -55,46 +55,13 @@ private:
 };
 
 // Acts in the supplies ordering dialog once it shows, inside its modal loop; the action ends it.
-class SuppliesDialogUser {
+class SuppliesDialogUser : public DialogActor {
 public:
-    explicit SuppliesDialogUser(std::function<void(HWND)> action)
-        : m_hook(CDialogHook::kActivated, [](HWND dialog) {
-              if (!::GetDlgItem(dialog, IDC_SUPPLIES_ONLINE_LINK) || Current().dialog)
-                  return;
-              Current().dialog = dialog;
-              // A thread timer runs inside the dialog's modal loop, once the dialog shows.
-              ::SetTimer(nullptr, 0, 0, &SuppliesDialogUser::Act);
-          }) {
-        Current() = {std::move(action), nullptr, 0};
-    }
-    ~SuppliesDialogUser() { Current() = {}; }
-    SuppliesDialogUser(const SuppliesDialogUser&) = delete;
-    SuppliesDialogUser& operator=(const SuppliesDialogUser&) = delete;
-
-    int Shown() const { return Current().shown; }
-
-private:
-    struct State {
-        std::function<void(HWND)> action;
-        HWND dialog = nullptr;
-        int shown = 0;
-    };
-    static State& Current() {
-        static State state;
-        return state;
-    }
-    static void CALLBACK Act(HWND, UINT, UINT_PTR timer, DWORD) {
-        ::KillTimer(nullptr, timer);
-        State& state = Current();
-        HWND dialog = state.dialog;
-        state.dialog = nullptr;
-        if (!dialog || !::IsWindow(dialog))
-            return;
-        ++state.shown;
-        if (state.action)
-            state.action(dialog);
-    }
-    CDialogHook m_hook;
+    explicit SuppliesDialogUser(Action action)
+        : DialogActor(
+              [](HWND dialog) { return ::GetDlgItem(dialog, IDC_SUPPLIES_ONLINE_LINK) != nullptr; },
+              {std::move(action)}) {}
+    int Shown() const { return Acted(); }
 };
 
 class PagesTest : public MainWindowTest {
@@ -122,6 +89,18 @@ protected:
         CString text;
         text.LoadString(id);
         return text.c_str();
+    }
+    // The controls Tab reaches on a page, in order, from its first stop round to it again.
+    static std::vector<int> TabStops(HWND page) {
+        std::vector<int> stops;
+        HWND first = ::GetNextDlgTabItem(page, nullptr, FALSE);
+        for (HWND stop = first; stop && stops.size() < 64;) {
+            stops.push_back(::GetDlgCtrlID(stop));
+            stop = ::GetNextDlgTabItem(page, stop, FALSE);
+            if (stop == first)
+                break;
+        }
+        return stops;
     }
     // What pressing a control asked of the user interface, as the test's handler recorded it.
     std::vector<UiCall> PressAndRecord(HWND window, UINT id) {

@@ -200,3 +200,13 @@ TEST_F(PrinterFeaturesPageTest, AFeatureTopicFocusesAndOpensItsListWhenTheTimerF
         EntryTerminateNow();
     }
 }
+
+TEST_F(PrinterFeaturesPageTest, TabReachesEveryListButtonAndLinkInReadingOrder) {
+    ModelOptions model;
+    HWND page = OpenFeatures();
+    const std::vector<int> expected = {
+        IDC_FEATURES_LIST1, IDC_FEATURES_SHOW1,    IDC_FEATURES_LIST2,       IDC_FEATURES_SHOW2,
+        IDC_FEATURES_LIST3, IDC_FEATURES_SHOW3,    IDC_FEATURES_MANUAL_LINK, IDC_PAGE_WEB_LINK,
+        IDC_HOME_CLOSE,     IDC_PAGE_HELP_OR_ORDER};
+    EXPECT_EQ(TabStops(page), expected);
+}

@@ -25,8 +25,10 @@ using namespace soak;
 // The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help;
 // and those of the alignment and cleaning pages: Print, their own Finish, and Print again on the
 // first cleaning result page (where Cancel's command prints again); the low-ink dialog's
-// order link; and the supplies ordering dialog's online, reseller and part-numbers links.
-constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024, 7609, 7756, 7758, 7760};
+// order link; the DOS printing dialog's OK (its Restore Defaults, Cancel and Help are 6000, 6002
+// and 6003); and the supplies ordering dialog's online, reseller and part-numbers links.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024,
+                                   7609, 6078, 7756, 7758, 7760};
 
 bool IsWizardCommand(int id) {
     return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=
@@ -102,6 +104,7 @@ private:
     void CallBackFromAnswer();
     void TerminateFromTimer();
     void WizardStep();
+    void AdvancedSetting();
     // Acts once in a wizard window as its user would; false when the window is no wizard.
     bool ActInWizard(HWND top);
 
@@ -142,6 +145,7 @@ const SoakRun::Operation SoakRun::kOperations[] = {
     {"call back in answer", 2, 0, &SoakRun::CallBackFromAnswer},
     {"terminate by timer", 2, 0, &SoakRun::TerminateFromTimer},
     {"wizard step", 12, 2, &SoakRun::WizardStep},
+    {"advanced setting", 3, 1, &SoakRun::AdvancedSetting},
 };
 
 const SoakRun::Operation& SoakRun::Choose() {
@@ -273,8 +277,9 @@ bool SoakRun::ActInWizard(HWND top) {
     for (HWND child : children) {
         LONG style = ::GetWindowLongA(child, GWL_STYLE);
         bool radio = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        bool check = HasClass(child, "Button") && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
         if (IsCommandOf(top, ::GetDlgCtrlID(child)) || HasClass(child, "ComboBox") ||
-            HasClass(child, "Edit") || radio)
+            HasClass(child, "Edit") || radio || check)
             controls.push_back(child);
     }
     bool wizard = std::any_of(controls.begin(), controls.end(), [top](HWND control) {
@@ -327,6 +332,48 @@ void SoakRun::WizardStep() {
     m_host.Init(m_profile.printerName.c_str(),
                 Pick(m_random, {206, 209, 212, 304, 305, 306, 308, 701}), status,
                 m_host.Printer().Port());
+}
+
+namespace {
+// The Advanced page's communication box, DOS printing, job status options, web update and
+// version commands.
+constexpr int kAdvancedTopic = 105;
+constexpr int kCommunicationBox = 6721;
+constexpr int kAdvancedCommands[] = {kCommunicationBox, 6723, 6726, 6731, 6733};
+
+BOOL CALLBACK FindCommunicationBox(HWND window, LPARAM found) {
+    if (::GetDlgCtrlID(window) != kCommunicationBox)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+} // namespace
+
+void SoakRun::AdvancedSetting() {
+    // A user on the Advanced page: ticks the communication box (the unattended user answers its
+    // question either way), or opens the DOS printing dialog, the job status options, the web
+    // update or the version box, which the unattended user acts in and closes. A command reaches
+    // the page even where its control is hidden.
+    if (m_host.IsOpen()) {
+        m_host.DisplayTopic(kAdvancedTopic, m_host.Printer().Status());
+    } else {
+        ++m_lifetimes;
+        m_host.Init(m_profile.printerName.c_str(), kAdvancedTopic, m_host.Printer().Status(),
+                    m_host.Printer().Port());
+    }
+    HWND box = nullptr;
+    for (HWND top : ModuleHost::ModuleWindows())
+        if (!box)
+            ::EnumChildWindows(top, FindCommunicationBox, reinterpret_cast<LPARAM>(&box));
+    if (!box)
+        return;
+    HWND page = ::GetParent(box);
+    int id = kAdvancedCommands[Below(m_random, std::size(kAdvancedCommands))];
+    HWND control = ::GetDlgItem(page, id);
+    if (id == kCommunicationBox)
+        Post(control, BM_CLICK, 0, 0);
+    else
+        Post(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
 }
 
 void SoakRun::Pump() {

@@ -12,8 +12,7 @@ export HOME="$VQTR_BUILD_DIR/home"
 # Makes the prefix once, with the settings that keep window closes fast and crashes from hanging.
 vqtr_ensure_prefix() {
     mkdir -p "$HOME"
-    [ -f "$WINEPREFIX/.vqtr-ready" ] && return 0
-    (
+    [ -f "$WINEPREFIX/.vqtr-ready" ] || (
         flock 9
         [ -f "$WINEPREFIX/.vqtr-ready" ] && exit 0
         rm -rf "$WINEPREFIX"
@@ -24,13 +23,49 @@ vqtr_ensure_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.vqtr-ready"
     ) 9>"$VQTR_BUILD_DIR/.wineprefix.lock"
+    vqtr_ensure_setup_cd
+    vqtr_install_help
+}
+
+# The printer's help file and user guide where the module opens them, the printer-driver folder,
+# whenever the build has made other ones than those there.
+vqtr_install_help() {
+    local folder="$WINEPREFIX/drive_c/windows/system32/spool/drivers/x64/3" name
+    for name in vqtrqor.chm vqtrma.chm; do
+        [ -f "$VQTR_BUILD_DIR/bin/$name" ] || continue
+        mkdir -p "$folder"
+        cmp -s "$VQTR_BUILD_DIR/bin/$name" "$folder/$name" ||
+            cp "$VQTR_BUILD_DIR/bin/$name" "$folder/$name"
+    done
+}
+
+# The setup CD: drive S: of the prefix is a CD-ROM drive whose disc is the folder VQTR_SETUP_CD.
+# Tests and the reference host put the disc's files there (or take them away: no disc). Wine reads
+# a drive's type when its server starts, so a server that runs already is stopped once.
+export VQTR_SETUP_CD="$VQTR_BUILD_DIR/setup-cd"
+vqtr_ensure_setup_cd() {
+    mkdir -p "$VQTR_SETUP_CD"
+    [ -f "$WINEPREFIX/.vqtr-setup-cd" ] && return 0
+    (
+        flock 9
+        [ -f "$WINEPREFIX/.vqtr-setup-cd" ] && exit 0
+        ln -sfn "$VQTR_SETUP_CD" "$WINEPREFIX/dosdevices/s:"
+        wine reg add 'HKLM\Software\Wine\Drives' /v 's:' /t REG_SZ /d cdrom /f >/dev/null 2>&1
+        wineserver -k 2>/dev/null
+        wineserver -w
+        touch "$WINEPREFIX/.vqtr-setup-cd"
+    ) 9>"$VQTR_BUILD_DIR/.wineprefix.lock"
 }
 
 vqtr_display_alive() {
     [ -n "${DISPLAY:-}" ] || return 1
     local n=${DISPLAY#*:}
     n=${n%%.*}
-    [ -S "/tmp/.X11-unix/X$n" ]
+    [ -S "/tmp/.X11-unix/X$n" ] || return 1
+    # A server that died leaves its socket behind; its lock file names its process.
+    local pid
+    pid=$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null) || return 0
+    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
 }
 
 # Starts an Xvfb when there is no usable display; sets VQTR_XVFB_PID to the one started, if any.

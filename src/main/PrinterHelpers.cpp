@@ -14,6 +14,7 @@
 
 #include <mmsystem.h>
 
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -166,7 +167,7 @@ BOOL CQORTabDlg::SearchDirectory(const char* fileName, const char* directory) {
     return found;
 }
 
-int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
+int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait, DWORD* exitCode) {
     // Nothing of this object is touched once the program runs: a window handled during the wait
     // may close the module and delete it.
     CSpy spy;
@@ -195,11 +196,11 @@ int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
 
     bool quit = false;
     WPARAM quitCode = 0;
-    DWORD exitCode = 0;
+    DWORD ended = 0;
     for (;;) {
         DWORD waited = ::WaitForSingleObject(process, kWaitSliceMs);
         if (waited == WAIT_OBJECT_0) {
-            ::GetExitCodeProcess(process, &exitCode);
+            ::GetExitCodeProcess(process, &ended);
             process.Close();
             break;
         }
@@ -217,8 +218,18 @@ int CQORTabDlg::LaunchProgram(const char* commandLine, BOOL wait) {
     thread.Close();
     if (quit)
         ::PostQuitMessage(static_cast<int>(quitCode));
-    spy.OutputEach("GetExitCodeProcess()", exitCode, "CreateProcess() Return Code", 1);
+    spy.OutputEach("GetExitCodeProcess()", ended, "CreateProcess() Return Code", 1);
+    if (exitCode)
+        *exitCode = ended;
     return 1;
+}
+
+int CQORTabDlg::LaunchNetworkConfiguration(BOOL wait) {
+    const CString program = DriverFolder() + "3\\vqtrcfg.exe";
+    CSpy spy;
+    spy.OutputData("lanuch Network Configutil program");
+    spy.OutputEach("progFileExePath:", program);
+    return LaunchProgram(QuotedProgram(program), wait);
 }
 
 BOOL CQORTabDlg::FindCDRoot(const char* fileName) {
@@ -255,6 +266,42 @@ CString DriverFolder() {
 
 CString QuotedProgram(const char* path) {
     return CString("\"") + path + "\"";
+}
+
+CString WebUpdateCommandLine(const char* option, const char* language, const char* folder) {
+    std::string text = option ? option : "";
+    text.erase(0, text.find_first_not_of(' '));
+    if (text.empty())
+        return CString();
+    std::string program;
+    std::string arguments;
+    if (text[0] == '"') {
+        const size_t close = text.find('"', 1);
+        program = text.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+        if (close != std::string::npos)
+            arguments = text.substr(close + 1);
+    } else {
+        // The program ends with ".exe" (its folder may hold blanks), else at the first blank.
+        std::string lower = text;
+        for (char& letter : lower)
+            letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+        size_t end = std::string::npos;
+        for (size_t at = lower.find(".exe"); at != std::string::npos;
+             at = lower.find(".exe", at + 1))
+            if (at + 4 == lower.size() || lower[at + 4] == ' ') {
+                end = at + 4;
+                break;
+            }
+        if (end == std::string::npos)
+            end = text.find(' ');
+        program = text.substr(0, end);
+        if (end != std::string::npos)
+            arguments = text.substr(end);
+    }
+    arguments.erase(0, arguments.find_first_not_of(' '));
+    if (program.find_first_of("\\/:") == std::string::npos)
+        program = std::string(folder ? folder : "") + program;
+    return QuotedProgram(program.c_str()) + " " + arguments.c_str() + (language ? language : "");
 }
 
 void CQORTabDlg::RunCDApplicationsSetup() {

@@ -25,3 +25,9 @@ CString DriverFolder();
 // otherwise cut at the first blank that names a program ("C:\Program Files\..." runs
 // "C:\Program.exe").
 CString QuotedProgram(const char* path);
+
+// The web-update program's command line from its option (a program, then the start of its
+// arguments, "vqtrwupd.exe /lang:") and the resource module's language name: the program quoted,
+// in folder (with its closing backslash) when the option names no folder, then the arguments
+// with the language name after them. Empty when the option is empty.
+CString WebUpdateCommandLine(const char* option, const char* language, const char* folder);

@@ -105,7 +105,7 @@ public:
     // The supplies ordering dialog (window id 2), modal, owned by the main window, then deleted;
     // 0 when it is open already. Its own close runs the shutdown check: the caller must check
     // g_pQORTabDlg afterwards. Every page's ordering opens it through here.
-    int RunSuppliesOrderDialog();
+    int OrderSupplies();
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();
@@ -129,9 +129,12 @@ public:
     CString GetSerialNumber();
     CString ReadPreloadValue(const char* key, const char* section);
     BOOL SearchDirectory(const char* fileName, const char* directory);
-    // Runs a command line; with wait, keeps the module's windows alive until it ends. 1 when it
-    // ran to its end, -1 when it could not start or was not waited for.
-    int LaunchProgram(const char* commandLine, BOOL wait);
+    // Runs a command line; with wait, keeps the module's windows alive until it ends (its exit
+    // code then goes to exitCode when given). 1 when it ran to its end, -1 when it could not
+    // start or was not waited for.
+    int LaunchProgram(const char* commandLine, BOOL wait, DWORD* exitCode = nullptr);
+    // The network configuration program of the printer driver's folder, as LaunchProgram runs it.
+    int LaunchNetworkConfiguration(BOOL wait);
     BOOL FindCDRoot(const char* fileName);
     void RunCDApplicationsSetup();
     // The sound of a cartridge change, when sounds are on for this printer.

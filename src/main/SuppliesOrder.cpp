@@ -3,9 +3,9 @@
 #include "QORTabDlg.h"
 #include "pages/SuppliesOrderDlg.h"
 
-int CQORTabDlg::RunSuppliesOrderDialog() {
+int CQORTabDlg::OrderSupplies() {
     CSpy spy;
-    spy.OutputData("CQORTabDlg::RunSuppliesOrderDialog()");
+    spy.OutputData("CQORTabDlg::OrderSupplies()");
     if (m_Slots.Get(kSuppliesDialog))
         return 0;
     CWnd* parent = HasMainWindow() ? this : nullptr;

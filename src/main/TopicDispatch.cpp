@@ -114,7 +114,7 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::InkPageOrder:
         SelectPage(kInkPage);
-        RunSuppliesOrderDialog();
+        OrderSupplies();
         break;
     case OpenWindowAction::Help:
         ShowHelpTopic(static_cast<DWORD>(step.value));

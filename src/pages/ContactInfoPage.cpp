@@ -141,7 +141,7 @@ void CQORContactInfoPage::OnSuppliesLink() {
     if (OrderingOption(1))
         m_Links[kSupplies].FollowLink("IDO_SUPPLIES_SUBURL", &main->m_Records.ink, TRUE);
     else
-        main->RunSuppliesOrderDialog();
+        main->OrderSupplies();
 }
 
 void CQORContactInfoPage::OnSuppliesNumbersLink() {

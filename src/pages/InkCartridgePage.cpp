@@ -286,7 +286,7 @@ void CQORInkCartridgePage::CleanRollers() {
 
 void CQORInkCartridgePage::OrderSupplies() {
     if (g_pQORTabDlg)
-        g_pQORTabDlg->RunSuppliesOrderDialog();
+        g_pQORTabDlg->OrderSupplies();
 }
 
 void CQORInkCartridgePage::OnCartridgeHelp() {

@@ -178,7 +178,7 @@ void CQORPage::OnHelpOrOrder() {
         return;
     }
     if (m_OrderButton == OrderButton::OrderDialog)
-        g_pQORTabDlg->RunSuppliesOrderDialog();
+        g_pQORTabDlg->OrderSupplies();
     else
         g_pQORTabDlg->FollowSuppliesLink();
 }

@@ -107,15 +107,8 @@ void CQORTroubleshootingPage::OnDeviceProblems() {
 }
 
 void CQORTroubleshootingPage::OnNetworkConfiguration() {
-    CQORTabDlg* main = g_pQORTabDlg;
-    if (!main)
-        return;
-    const CString program = DriverFolder() + "3\\vqtrcfg.exe";
-    CSpy spy;
-    spy.OutputData("lanuch Network Configutil program");
-    spy.OutputEach("progFileExePath:", program);
-    // Nothing of the main object is touched once the program has been started.
-    main->LaunchProgram(QuotedProgram(program), FALSE);
+    if (g_pQORTabDlg)
+        g_pQORTabDlg->LaunchNetworkConfiguration(FALSE);
 }
 
 void CQORTroubleshootingPage::OnSupportWebLink() {

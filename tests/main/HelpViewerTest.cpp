@@ -22,10 +22,11 @@ public:
     explicit InstalledHelpFile(const std::string& path) : m_path(path) {
         std::string folder = path.substr(0, path.find_last_of('\\'));
         ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-        // The viewer may still hold the copy of an earlier test open: that copy serves.
-        m_installed =
-            ::CopyFileA(BesideThisProgram("viewer_test.chm").c_str(), path.c_str(), TRUE) != 0 ||
-            ::GetLastError() == ERROR_FILE_EXISTS;
+        // A help file in place already (the printer's own, or the copy of an earlier test that
+        // the viewer still holds open) serves, and stays.
+        m_copied =
+            ::CopyFileA(BesideThisProgram("viewer_test.chm").c_str(), path.c_str(), TRUE) != 0;
+        m_installed = m_copied || ::GetLastError() == ERROR_FILE_EXISTS;
     }
     ~InstalledHelpFile() {
         // The viewer's windows go before their file.
@@ -33,7 +34,8 @@ public:
             if (auto close =
                     reinterpret_cast<HtmlHelpFunction>(::GetProcAddress(viewer, "HtmlHelpA")))
                 close(nullptr, nullptr, HH_CLOSE_ALL, 0);
-        ::DeleteFileA(m_path.c_str());
+        if (m_copied)
+            ::DeleteFileA(m_path.c_str());
     }
     InstalledHelpFile(const InstalledHelpFile&) = delete;
     InstalledHelpFile& operator=(const InstalledHelpFile&) = delete;
@@ -41,6 +43,7 @@ public:
 
 private:
     std::string m_path;
+    bool m_copied = false;
     bool m_installed = false;
 };
 } // namespace

@@ -87,7 +87,7 @@ TEST_F(SuppliesOrderDlgTest, ASecondOrderWhileTheDialogIsUpOpensNothing) {
     int dialogs = 0;
     ASSERT_TRUE(InDialog([&](HWND dialog) {
         dialogs = static_cast<int>(Main()->m_Slots.Get(kSuppliesDialog) != nullptr);
-        second = Main()->RunSuppliesOrderDialog();
+        second = Main()->OrderSupplies();
         Close(dialog);
     }));
     EXPECT_EQ(dialogs, 1);

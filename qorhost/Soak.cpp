@@ -25,10 +25,11 @@ using namespace soak;
 // The commands every wizard page of the module answers: Next (and Finish), Back, Cancel, Help;
 // and those of the alignment and cleaning pages: Print, their own Finish, and Print again on the
 // first cleaning result page (where Cancel's command prints again); the low-ink dialog's
-// order link; the DOS printing dialog's OK (its Restore Defaults, Cancel and Help are 6000, 6002
-// and 6003); and the supplies ordering dialog's online, reseller and part-numbers links.
-constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024,
-                                   7609, 6078, 7756, 7758, 7760};
+// order link; the DOS printing dialog's OK (its Restore Defaults, Cancel and Help are 6000,
+// 6002 and 6003); the post-install language page's Install and the setup CD prompts' Skip; and
+// the supplies ordering dialog's online, reseller and part-numbers links.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024, 7609,
+                                   6078, 7961, 7966, 7756, 7758, 7760};
 
 bool IsWizardCommand(int id) {
     return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=

@@ -11,6 +11,7 @@
 #include "NvoIniFile.h"
 #include "QORTabDlg.h"
 #include "host/QorModule.h"
+#include "install/LanguageIdRegistry.h"
 
 #include <mmsystem.h>
 
@@ -307,6 +308,8 @@ CString WebUpdateCommandLine(const char* option, const char* language, const cha
 void CQORTabDlg::RunCDApplicationsSetup() {
     CSpy spy;
     spy.OutputData("CQORTabDlg::RunCDApplicationsSetup()");
+    // The applications' installers read the interface language recorded first.
+    WriteLangIDToRegistry(m_Product);
     if (!FindCDRoot("vqtrcomp.inf"))
         return;
     CString folder = CString(g_szCDRoot) + "APPLICATIONS\\";

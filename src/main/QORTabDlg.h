@@ -136,6 +136,8 @@ public:
     // The network configuration program of the printer driver's folder, as LaunchProgram runs it.
     int LaunchNetworkConfiguration(BOOL wait);
     BOOL FindCDRoot(const char* fileName);
+    // The post-install preparation of the accompanying applications: the interface language's id
+    // recorded for their installers, then the CD's setup program run and waited for.
     void RunCDApplicationsSetup();
     // The sound of a cartridge change, when sounds are on for this printer.
     void PlayCartridgeChangeSound();

@@ -27,9 +27,10 @@ using namespace soak;
 // first cleaning result page (where Cancel's command prints again); the low-ink dialog's
 // order link; the DOS printing dialog's OK (its Restore Defaults, Cancel and Help are 6000,
 // 6002 and 6003); the post-install language page's Install, the setup CD prompts' Skip and the
-// registration page's Later.
-constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024,
-                                   7609, 6078, 7961, 7966, 7874};
+// registration page's Later; and the supplies ordering dialog's online, reseller and part-numbers
+// links.
+constexpr int kWizardCommands[] = {6090, 6002, 6000, 6003, 6001, 6024, 7609,
+                                   6078, 7961, 7966, 7874, 7756, 7758, 7760};
 
 bool IsWizardCommand(int id) {
     return std::find(std::begin(kWizardCommands), std::end(kWizardCommands), id) !=

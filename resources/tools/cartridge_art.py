@@ -197,6 +197,11 @@ def link_glyph(kind, c):
         return union(basket, capsule(c - 13, c - 10, c - 9, c - 6, 1.4), capsule(c - 6, c + 4, c - 7, c + 7, 1.2),
                      capsule(c - 7, c + 7, c + 8, c + 7, 1.2), circle(c - 5, c + 11, 2.2),
                      circle(c + 6, c + 11, 2.2))
+    if kind == "manual":
+        # An open book: two pages with lines of text.
+        left = polygon([(c - 12, c - 8), (c - 1, c - 6), (c - 1, c + 10), (c - 12, c + 8)])
+        right = polygon([(c + 1, c - 6), (c + 12, c - 8), (c + 12, c + 8), (c + 1, c + 10)])
+        return union(left, right)
     raise ValueError(kind)
 
 

@@ -606,6 +606,10 @@ def main(argv):
     import tanks_art  # the Ink Tanks page's and the ink-tank wizards' pictures
 
     pictures.update(tanks_art.draw_all())
+
+    import features_art  # the Printer Features page's "show" buttons and manual link
+
+    pictures.update(features_art.draw_all())
     for name, canvas in pictures.items():
         write_bmp(out / f"{name}.bmp", canvas)
     write_icon(out / "printer.ico", [16, 32])

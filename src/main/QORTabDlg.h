@@ -123,6 +123,10 @@ public:
     int FaxConfirmationTopic();
     // The service-tag dialog (window id 13), modal, then deleted; -1 when it is open already.
     INT_PTR RunServiceTagDialog(CWnd* parent);
+    // The supplies ordering dialog (window id 2), modal, owned by the main window, then deleted;
+    // 0 when it is open already. Its own close runs the shutdown check: the caller must check
+    // g_pQORTabDlg afterwards. Every page's ordering opens it through here.
+    int OrderSupplies();
     // Closes every window of the object and leaves g_pQORTabDlg; the object itself stays whole
     // for the code of it that is still running.
     void Retire();
@@ -172,8 +176,6 @@ public:
     void ShowHelp();
     // The supplies web address for the printer's cartridges.
     void FollowSuppliesLink();
-    // The supplies ordering: its dialog in its slot (window id 2), unless it is open already.
-    void OrderSupplies();
     void ShowHelpTopic(DWORD topic, HWND owner = nullptr);
     void SaveSettingsAndClose();
     void RevertSettingsAndClose();

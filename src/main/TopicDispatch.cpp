@@ -12,13 +12,6 @@ void CQORTabDlg::FollowSuppliesLink() {
     link.FollowLink("IDO_SUPPLIES_SUBURL", &m_Records.ink, TRUE);
 }
 
-void CQORTabDlg::OrderSupplies() {
-    if (m_Slots.Get(kSuppliesDialog))
-        return;
-    CSpy spy;
-    spy.OutputData("CQORTabDlg::OrderSupplies()");
-}
-
 int CQORTabDlg::RunTopic(UINT, CWnd*, const char* printerName, int topic, STATUSINFO* status,
                          PORTINFO* port, QORCALLBACK callback) {
     m_bOfferApps = 1;
@@ -129,6 +122,10 @@ void CQORTabDlg::RunOpenWindowTopic(int topic) {
         break;
     case OpenWindowAction::InkPage:
         SelectPage(kInkPage);
+        break;
+    case OpenWindowAction::InkPageOrder:
+        SelectPage(kInkPage);
+        OrderSupplies();
         break;
     case OpenWindowAction::Help:
         ShowHelpTopic(static_cast<DWORD>(step.value));

@@ -47,6 +47,7 @@ constexpr OpenWindow HelpThenShutdown(unsigned helpTopic) {
 }
 constexpr OpenWindow kShowHome = Show(kHomePage);
 constexpr OpenWindow kShowInkPage{OpenWindowAction::InkPage, 0};
+constexpr OpenWindow kOrderOnInkPage{OpenWindowAction::InkPageOrder, 0};
 constexpr OpenWindow kNothing{OpenWindowAction::Nothing, 0};
 constexpr OpenWindow kSuppliesWeb{OpenWindowAction::SuppliesWeb, 0};
 constexpr OpenWindow kAlignmentInWindow{OpenWindowAction::Alignment, 0};
@@ -72,24 +73,24 @@ constexpr TopicRow kTopics[] = {
     {107, 107, FeatureList(2), kShowHome},
     {108, 108, FeatureList(3), kShowHome},
     {201, 202, HelpAndClose(kHelpTopicGeneral), Help(kHelpTopicGeneral)},
-    {203, 203, kOpenHome, kShowInkPage},
+    {203, 203, kOpenHome, kOrderOnInkPage},
     {204, 204, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
-    {205, 205, kOpenHome, kShowInkPage},
+    {205, 205, kOpenHome, kOrderOnInkPage},
     {206, 206, kFitCartridges, InWindow(CartridgeTopic::FitCartridges)},
     {207, 207, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
-    {208, 208, kOpenHome, kShowInkPage},
+    {208, 208, kOpenHome, kOrderOnInkPage},
     {209, 209, kFitCartridges, InWindow(CartridgeTopic::FitCartridges)},
     {210, 210, HelpAndClose(kHelpTopicGeneral), kShowInkPage},
-    {211, 211, kOpenHome, kShowInkPage},
+    {211, 211, kOpenHome, kOrderOnInkPage},
     {212, 212, kFitCartridges, InWindow(CartridgeTopic::FitCartridges)},
-    {213, 213, kOpenHome, kShowInkPage},
+    {213, 213, kOpenHome, kOrderOnInkPage},
     {214, 214, Shutdown(1), kNothing},
-    {215, 215, kOpenHome, kShowInkPage},
+    {215, 215, kOpenHome, kOrderOnInkPage},
     {216, 216, kCheckCartridges, InWindow(CartridgeTopic::CheckCartridges)},
-    {217, 217, kOpenHome, kShowInkPage},
+    {217, 217, kOpenHome, kOrderOnInkPage},
     {218, 218, HelpAndClose(kHelpTopicNetwork), HelpThenShutdown(kHelpTopicNetwork)},
     {219, 219, HelpAndClose(kHelpTopicGeneral), Help(kHelpTopicGeneral)},
-    {220, 220, kOpenHome, kShowInkPage},
+    {220, 220, kOpenHome, kOrderOnInkPage},
     {221, 221, kCheckCartridges, InWindow(CartridgeTopic::CheckCartridges)},
     {222, 222, Shutdown(0), kNothing},
     {223, 223, Open(kAdvancedPage), Show(kAdvancedPage)},
@@ -97,7 +98,7 @@ constexpr TopicRow kTopics[] = {
     {225, 225, kOpenHome, Show(kTroubleshootingPage)},
     {301, 301, Open(kTroubleshootingPage), Show(kTroubleshootingPage)},
     {302, 302, kOpenHome, kShowHome},
-    {303, 303, kOpenHome, kShowInkPage},
+    {303, 303, kOpenHome, kOrderOnInkPage},
     {304, 304, kAlignment, kAlignmentInWindow},
     {305, 305, kCleaning, kCleaningInWindow},
     {306, 306, {FirstRunAction::TestPage, 0}, {OpenWindowAction::TestPage, 0}},

@@ -73,6 +73,7 @@ enum class OpenWindowAction {
     Nothing,          // nothing beyond the status refresh
     Page,             // page `value`
     InkPage,          // the ink page
+    InkPageOrder,     // the ink page, then the supplies ordering dialog unless it is open
     Help,             // the help file at topic `value`
     HelpThenShutdown, // the help file at topic `value`, then the shutdown check
     SuppliesWeb,      // the supplies web page

@@ -8,7 +8,6 @@
 
 namespace {
 constexpr COLORREF kKey = RGB(0, 255, 0);
-constexpr COLORREF kLinkTextBackground = RGB(255, 255, 255);
 constexpr UINT kTankControls[] = {IDC_INK_TANK6, IDC_INK_TANK3, IDC_INK_TANK4,
                                   IDC_INK_TANK5, IDC_INK_TANK1, IDC_INK_TANK2};
 enum Tank { kTank2028, kTank2025, kTank2026, kTank2027, kTank2023, kTank2024 };
@@ -22,7 +21,7 @@ BEGIN_MESSAGE_MAP(CQORHomePage, CQORPage)
 ON_COMMAND(IDC_PAGE_WEB_LINK, OnWebLink)
 END_MESSAGE_MAP()
 
-CQORHomePage::CQORHomePage() : CQORPage(IDD_PAGE_HOME) {}
+CQORHomePage::CQORHomePage() : CQORPage(IDD_PAGE_HOME, OrderButton::OrderDialog) {}
 
 bool CQORHomePage::IsPictureOverride() const {
     return g_pQORTabDlg && Options().CompareSetting("IDO_CARTRIDGE_BITMAP_OVERRIDE", "1");
@@ -62,18 +61,8 @@ void CQORHomePage::InitTexts() {
     m_Picture6013.Init(IDC_PAGE_PICTURE1, this, static_cast<HBITMAP>(nullptr));
     m_Picture6015.Init(IDC_HOME_PICTURE3, this, IDB_HOME_PICTURE3, kKey, BITMAP_STRETCHED);
     m_Picture6161.Init(IDC_PAGE_PICTURE2, this, IDB_HOME_PICTURE2, kKey, BITMAP_STRETCHED);
-    m_WebCaption.Init(IDC_PAGE_WEB_CAPTION, this);
-    m_WebCaption.SetTextId(IDS_HOME_WEB_CAPTION);
-    m_WebCaption.SetAlignment(ALIGN_LEFT);
-    m_WebLink.Init(IDC_PAGE_WEB_LINK, this);
-    m_WebLink.SetBitmaps(IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, kKey,
-                         kLinkTextBackground);
-    m_WebLink.SetTextId(IDS_HOME_WEB_LINK);
-    m_WebLink.SetAlignment(0);
-    if (Options().CompareSetting("IDO_HOMEPAGE_URL_OVERRIDE", "1")) {
-        m_WebLink.ShowWindow(SW_HIDE);
-        m_WebCaption.ShowWindow(SW_HIDE);
-    }
+    InitWebLink(m_WebCaption, IDS_HOME_WEB_CAPTION, m_WebLink, IDS_HOME_WEB_LINK,
+                "IDO_HOMEPAGE_URL_OVERRIDE");
 }
 
 void CQORHomePage::InitMediaTexts() {

@@ -3,6 +3,9 @@
 #include "Gdi.h"
 #include "GuiFont.h"
 #include "MemDC.h"
+#include <htmlhelp.h>
+#include "Operations.h"
+#include "main/PrinterHelpers.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
 
@@ -10,6 +13,7 @@ namespace {
 constexpr COLORREF kTitleColor = 0x1818E7;
 constexpr COLORREF kButtonTextColor = RGB(255, 255, 255);
 constexpr COLORREF kKeyColor = RGB(0, 255, 0);
+constexpr COLORREF kLinkTextBackground = RGB(255, 255, 255);
 } // namespace
 
 BEGIN_MESSAGE_MAP(CQORPage, CPropertyPage)
@@ -24,7 +28,8 @@ ON_COMMAND(IDC_PAGE_CANCEL_OR_HELP, OnCancelOrHelp)
 ON_COMMAND(IDC_PAGE_HELP_OR_ORDER, OnHelpOrOrder)
 END_MESSAGE_MAP()
 
-CQORPage::CQORPage(UINT templateId) : CPropertyPage(templateId) {}
+CQORPage::CQORPage(UINT templateId, OrderButton order)
+    : CPropertyPage(templateId), m_OrderButton(order) {}
 
 BOOL CQORPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
@@ -172,5 +177,38 @@ void CQORPage::OnHelpOrOrder() {
         OnHelp();
         return;
     }
-    g_pQORTabDlg->FollowSuppliesLink();
+    if (m_OrderButton == OrderButton::OrderDialog)
+        g_pQORTabDlg->OrderSupplies();
+    else
+        g_pQORTabDlg->FollowSuppliesLink();
+}
+
+void CQORPage::OpenUserGuide() {
+    UtilShowHelp(Owner(), DriverFolder() + "3\\vqtrma.chm", HH_DISPLAY_TOPIC, 0, 0);
+}
+
+BOOL CQORPage::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
+        char className[16] = {};
+        ::GetClassNameA(msg->hwnd, className, sizeof className);
+        if (_stricmp(className, "Button") == 0)
+            msg->wParam = VK_SPACE;
+    }
+    return CPropertyPage::PreTranslateMessage(msg);
+}
+
+void CQORPage::InitWebLink(transbkstatic& caption, UINT captionText, CGUIUrlLink& link,
+                           UINT linkText, const char* overrideOption) {
+    caption.Init(IDC_PAGE_WEB_CAPTION, this);
+    caption.SetTextId(captionText);
+    caption.SetAlignment(ALIGN_LEFT);
+    link.Init(IDC_PAGE_WEB_LINK, this);
+    link.SetBitmaps(IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, IDB_HOME_WEB_LINK, kKeyColor,
+                    kLinkTextBackground);
+    link.SetTextId(linkText);
+    link.SetAlignment(0);
+    if (g_pQORTabDlg && g_pQORTabDlg->m_Product.CompareSetting(overrideOption, "1")) {
+        link.ShowWindow(SW_HIDE);
+        caption.ShowWindow(SW_HIDE);
+    }
 }

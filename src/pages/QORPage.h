@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GuiButton.h"
+#include "Links.h"
 #include "Palette256.h"
 #include "PropertySheet.h"
 #include "TransStatic.h"
@@ -13,7 +14,10 @@
 
 class CQORPage : public CPropertyPage {
 public:
-    explicit CQORPage(UINT templateId);
+    // What the Order button does on a model with the order option: open the supplies web page
+    // for the printer's cartridges, or the supplies ordering dialog with all ways to order.
+    enum class OrderButton { SuppliesWebPage, OrderDialog };
+    explicit CQORPage(UINT templateId, OrderButton order = OrderButton::SuppliesWebPage);
 
     // Brings the page's controls up to date with the main window's records.
     virtual void Refresh() {}
@@ -37,6 +41,14 @@ protected:
     void OnOkButton();
     void OnCancelOrHelp();
     void OnHelpOrOrder();
+    // The printable user guide, a help file of its own, opened at its first page.
+    void OpenUserGuide();
+    // Enter presses the focused drawn button or link, as Space does; other controls keep it.
+    BOOL PreTranslateMessage(MSG* msg) override;
+    // The web link at the page's foot and its caption, with their texts; an override option of
+    // "1" hides both.
+    void InitWebLink(transbkstatic& caption, UINT captionText, CGUIUrlLink& link, UINT linkText,
+                     const char* overrideOption);
     // Draws what the page shows over its white background (pictures, tanks).
     virtual void PaintContent(HDC) {}
     // Models with the order option have OK (closing), Help and Order Supplies; the others Close
@@ -55,4 +67,5 @@ protected:
 private:
     enum ClosingButton { kClose, kOk, kCancel, kHelp, kClosingButtons };
     std::array<CGUIButton, kClosingButtons> m_ClosingButtons;
+    OrderButton m_OrderButton;
 };

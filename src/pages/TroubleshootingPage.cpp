@@ -1,7 +1,6 @@
 #include "TroubleshootingPage.h"
 
 #include "CSpy.h"
-#include "Operations.h"
 #include "main/PrinterHelpers.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
@@ -32,7 +31,7 @@ ON_COMMAND(IDC_TROUBLE_HELP1, OnSlowPrinting)
 ON_COMMAND(IDC_TROUBLE_HELP2, OnPrintQuality)
 ON_COMMAND(IDC_TROUBLE_HELP3, OnPaperFeed)
 ON_COMMAND(IDC_TROUBLE_HELP4, OnDeviceProblems)
-ON_COMMAND(IDC_TROUBLE_MANUAL, OnUserGuide)
+ON_COMMAND(IDC_TROUBLE_MANUAL, OpenUserGuide)
 ON_COMMAND(IDC_TROUBLE_NETWORK_CONFIG, OnNetworkConfiguration)
 ON_COMMAND(IDC_PAGE_WEB_LINK, OnSupportWebLink)
 END_MESSAGE_MAP()
@@ -105,11 +104,6 @@ void CQORTroubleshootingPage::OpenTopic(DWORD topic) {
 
 void CQORTroubleshootingPage::OnDeviceProblems() {
     OpenTopic(AioFamily() ? 821 : 310);
-}
-
-void CQORTroubleshootingPage::OnUserGuide() {
-    // The guide is a help file of its own; it opens at its first page.
-    UtilShowHelp(Owner(), DriverFolder() + "3\\vqtrma.chm", HH_DISPLAY_TOPIC, 0, 0);
 }
 
 void CQORTroubleshootingPage::OnNetworkConfiguration() {

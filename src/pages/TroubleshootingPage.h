@@ -26,7 +26,6 @@ protected:
     void OnPrintQuality() { OpenTopic(819); }
     void OnPaperFeed() { OpenTopic(820); }
     void OnDeviceProblems();
-    void OnUserGuide();
     void OnNetworkConfiguration();
     void OnSupportWebLink();
     DECLARE_MESSAGE_MAP()

@@ -2,20 +2,18 @@
 // 701 on the first run and in the open window, and on their own when the ink runs low; the
 // model's thresholds as the registry holds them, right or wrong.
 #include "../main/MainWindowFixture.h"
-#include "DialogHook.h"
+#include "DialogActor.h"
 #include "main/LowInkThresholds.h"
 #include "main/PrinterHelpers.h"
 #include "pages/InkReorderDlg.h"
 #include "status/ServiceTag.h"
-
-#include <shlobj.h>
 
 #include <functional>
 #include <optional>
 #include <set>
 
 namespace {
-using DialogAction = std::function<void(HWND dialog)>;
+using DialogAction = DialogActor::Action;
 
 int Template(HWND dialog) {
     return ::GetDlgItem(dialog, IDC_LOWINK_ORDER_LINK)  ? IDD_INK_REORDER
@@ -23,50 +21,11 @@ int Template(HWND dialog) {
                                                         : 0;
 }
 
-// Acts in the low-ink dialogs as they show, one action per dialog in the order they appear (a
-// dialog activated again, as the warning is after the service-tag dialog, gets none; the main
-// window is left alone).
-class DialogActor {
+// Acts in the low-ink dialogs as they show (the main window is left alone).
+class LowInkUser : public DialogActor {
 public:
-    explicit DialogActor(std::vector<DialogAction> actions)
-        : m_hook(CDialogHook::kActivated, [](HWND dialog) {
-              State& state = Current();
-              if (!Template(dialog) || !state.seen.insert(dialog).second)
-                  return;
-              state.waiting.push_back(dialog);
-              // A thread timer runs inside the dialog's modal loop, once the dialog shows.
-              ::SetTimer(nullptr, 0, 0, &DialogActor::Act);
-          }) {
-        Current() = State{};
-        Current().actions = std::move(actions);
-    }
-    ~DialogActor() { Current() = State{}; }
-    int Acted() const { return Current().next; }
-
-private:
-    struct State {
-        std::vector<DialogAction> actions;
-        std::set<HWND> seen;
-        std::vector<HWND> waiting;
-        int next = 0;
-    };
-    static State& Current() {
-        static State state;
-        return state;
-    }
-    static void CALLBACK Act(HWND, UINT, UINT_PTR timer, DWORD) {
-        ::KillTimer(nullptr, timer);
-        State& state = Current();
-        if (state.waiting.empty())
-            return;
-        HWND dialog = state.waiting.front();
-        state.waiting.erase(state.waiting.begin());
-        if (!::IsWindow(dialog) || state.next >= static_cast<int>(state.actions.size()))
-            return;
-        DialogAction action = state.actions[static_cast<size_t>(state.next++)];
-        action(dialog);
-    }
-    CDialogHook m_hook;
+    explicit LowInkUser(std::vector<DialogAction> actions)
+        : DialogActor([](HWND dialog) { return Template(dialog) != 0; }, std::move(actions)) {}
 };
 
 void Press(HWND dialog, UINT id) {
@@ -156,7 +115,7 @@ protected:
 TEST_F(LowInkDialogTest, OnTheFirstRunTheWarningIsShownThenTheModuleCloses) {
     std::string caption, warning;
     LowInkText chosen = LowInkText::None;
-    DialogActor user({[&](HWND dialog) {
+    LowInkUser user({[&](HWND dialog) {
         caption = CWindow(dialog).GetWindowText().c_str();
         warning = Read(dialog, IDC_LOWINK_WARNING);
         chosen = Warning()->GetWarning();
@@ -184,7 +143,7 @@ TEST_F(LowInkDialogTest, InTheOpenWindowEveryWayOutLeavesTheWindowOpen) {
     for (size_t way = 0; way < ways.size(); ++way) {
         SCOPED_TRACE(way);
         bool inSlot = false;
-        DialogActor user({[&](HWND dialog) {
+        LowInkUser user({[&](HWND dialog) {
             inSlot = Warning() && Warning()->m_hWnd == dialog;
             ways[way](dialog);
         }});
@@ -200,7 +159,7 @@ TEST_F(LowInkDialogTest, InTheOpenWindowEveryWayOutLeavesTheWindowOpen) {
 }
 
 TEST_F(LowInkDialogTest, ATypedTagIsStoredOnceAndTheLinkCarriesTheCartridges) {
-    DialogActor user({[&](HWND dialog) {
+    LowInkUser user({[&](HWND dialog) {
         Type(dialog, IDC_LOWINK_SERVICE_TAG, "  SVC-4711 ");
         Press(dialog, IDC_LOWINK_ORDER_LINK);
         Press(dialog, IDC_WIZARD_CANCEL);
@@ -219,22 +178,22 @@ TEST_F(LowInkDialogTest, TheStoredTagIsShownAndATagEqualToTheValueNameIsAskedFor
     supplies.Set("ServiceTag", REG_SZ, stored, sizeof stored);
     std::string shown, afterwards;
     int askedIn = 0;
-    DialogActor user({[&](HWND dialog) {
-                          shown = Read(dialog, IDC_LOWINK_SERVICE_TAG);
-                          Type(dialog, IDC_LOWINK_SERVICE_TAG, "ServiceTag");
-                          Press(dialog, IDC_LOWINK_ORDER_LINK);
-                          afterwards = Read(dialog, IDC_LOWINK_SERVICE_TAG);
-                          Press(dialog, IDC_WIZARD_NEXT);
-                      },
-                      [&](HWND dialog) {
-                          askedIn = Template(dialog);
-                          // A refused tag is explained and the dialog stays.
-                          Type(dialog, IDC_SERVICE_TAG_EDIT, "");
-                          Press(dialog, IDC_WIZARD_NEXT);
-                          EXPECT_TRUE(::IsWindowVisible(dialog));
-                          Type(dialog, IDC_SERVICE_TAG_EDIT, "NEW-2");
-                          Press(dialog, IDC_WIZARD_NEXT);
-                      }});
+    LowInkUser user({[&](HWND dialog) {
+                         shown = Read(dialog, IDC_LOWINK_SERVICE_TAG);
+                         Type(dialog, IDC_LOWINK_SERVICE_TAG, "ServiceTag");
+                         Press(dialog, IDC_LOWINK_ORDER_LINK);
+                         afterwards = Read(dialog, IDC_LOWINK_SERVICE_TAG);
+                         Press(dialog, IDC_WIZARD_NEXT);
+                     },
+                     [&](HWND dialog) {
+                         askedIn = Template(dialog);
+                         // A refused tag is explained and the dialog stays.
+                         Type(dialog, IDC_SERVICE_TAG_EDIT, "");
+                         Press(dialog, IDC_WIZARD_NEXT);
+                         EXPECT_TRUE(::IsWindowVisible(dialog));
+                         Type(dialog, IDC_SERVICE_TAG_EDIT, "NEW-2");
+                         Press(dialog, IDC_WIZARD_NEXT);
+                     }});
     EXPECT_EQ(Open(701), 1);
     EXPECT_EQ(shown, stored);
     EXPECT_EQ(askedIn, IDD_SERVICE_TAG);
@@ -248,16 +207,16 @@ TEST_F(LowInkDialogTest, TheStoredTagIsShownAndATagEqualToTheValueNameIsAskedFor
 
 TEST_F(LowInkDialogTest, CancellingTheServiceTagStoresNothingAndFollowsNoLink) {
     std::string tooLong(kMaxServiceTagLength + 1, 'X');
-    DialogActor user({[&](HWND dialog) {
-                          Press(dialog, IDC_LOWINK_ORDER_LINK);
-                          // An over-long tag is never stored, not even in part.
-                          Type(dialog, IDC_LOWINK_SERVICE_TAG, tooLong.c_str());
-                          Press(dialog, IDC_WIZARD_NEXT);
-                      },
-                      [&](HWND dialog) {
-                          Type(dialog, IDC_SERVICE_TAG_EDIT, "NEVER");
-                          Press(dialog, IDC_WIZARD_CANCEL);
-                      }});
+    LowInkUser user({[&](HWND dialog) {
+                         Press(dialog, IDC_LOWINK_ORDER_LINK);
+                         // An over-long tag is never stored, not even in part.
+                         Type(dialog, IDC_LOWINK_SERVICE_TAG, tooLong.c_str());
+                         Press(dialog, IDC_WIZARD_NEXT);
+                     },
+                     [&](HWND dialog) {
+                         Type(dialog, IDC_SERVICE_TAG_EDIT, "NEVER");
+                         Press(dialog, IDC_WIZARD_CANCEL);
+                     }});
     EXPECT_EQ(Open(701), 1);
     EXPECT_EQ(user.Acted(), 2);
     EXPECT_EQ(supplies.Tag(), "(none)");
@@ -273,7 +232,7 @@ TEST_F(LowInkDialogTest, AHostThatClosesTheModuleEndsTheWarningAndNothingIsTouch
             ASSERT_EQ(Open(kTopicHome), 1);
         }
         bool closed = false;
-        DialogActor user({[&](HWND dialog) {
+        LowInkUser user({[&](HWND dialog) {
             Type(dialog, IDC_LOWINK_SERVICE_TAG, "SVC-9");
             EntryTerminateNow();
             closed = !::IsWindow(dialog);
@@ -294,7 +253,7 @@ TEST_F(LowInkDialogTest, TheWarningOpensOnItsOwnOncePerEpisodeOfLowInk) {
     host.ink.nColorLevel1 = host.ink.nColorLevel2 = host.ink.nColorLevel3 = 50;
     ASSERT_EQ(Open(kTopicHome), 1);
     int shown = 0;
-    DialogActor user(std::vector<DialogAction>(3, [&](HWND dialog) {
+    LowInkUser user(std::vector<DialogAction>(3, [&](HWND dialog) {
         ++shown;
         Press(dialog, IDC_WIZARD_CANCEL);
     }));
@@ -349,7 +308,7 @@ TEST_F(LowInkDialogTest, ThresholdsOfAnotherTypeOrSizeAreLoggedAndGiveNoWarning)
     // Without thresholds the dialog still opens, with no text.
     supplies.Clear();
     std::string warning = "unread";
-    DialogActor user({[&](HWND dialog) {
+    LowInkUser user({[&](HWND dialog) {
         warning = Read(dialog, IDC_LOWINK_WARNING);
         Press(dialog, IDC_WIZARD_NEXT);
     }});
@@ -359,14 +318,7 @@ TEST_F(LowInkDialogTest, ThresholdsOfAnotherTypeOrSizeAreLoggedAndGiveNoWarning)
 } // namespace
 
 namespace {
-// The phone-number file where the module looks for it, beside the printer driver.
-std::string PhoneNumberFilePath() {
-    char system[MAX_PATH] = {};
-    ::GetSystemDirectoryA(system, MAX_PATH);
-    std::string folder = std::string(system) + "\\spool\\drivers\\x64\\3";
-    ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-    return folder + "\\vqtrphon.ini";
-}
+using testing_support::PhoneNumberFilePath;
 
 struct PhoneCase {
     const char* name;
@@ -392,7 +344,7 @@ TEST_F(LowInkDialogTest, ThePhoneNumberIsTheLocalesOrTheDefaultOrSaidToBeMissing
         if (test.contents)
             file.emplace(PhoneNumberFilePath(), test.contents);
         std::string shown;
-        DialogActor user({[&](HWND dialog) {
+        LowInkUser user({[&](HWND dialog) {
             shown = Read(dialog, IDC_LOWINK_PHONE);
             Press(dialog, IDC_WIZARD_NEXT);
         }});

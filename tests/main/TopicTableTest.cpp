@@ -84,8 +84,8 @@ public:
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        for (WindowId slot :
-             {kCartVerificationSheet, kTestPageDialog, kPaperQualityDialog, kLowInkDialog}) {
+        for (WindowId slot : {kCartVerificationSheet, kTestPageDialog, kPaperQualityDialog,
+                              kLowInkDialog, kSuppliesDialog}) {
             CWnd* modal = theCQORTabDlg ? theCQORTabDlg->m_Slots.Get(slot) : nullptr;
             if (modal && modal->IsWindow())
                 ::PostMessageA(*modal, WM_COMMAND, IDCANCEL, 0);

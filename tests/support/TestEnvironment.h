@@ -11,6 +11,8 @@
 #include <vector>
 #include <windows.h>
 
+#include <shlobj.h>
+
 namespace testing_support {
 
 // Sets an environment variable of the process (nullptr: removes it) and restores it afterwards.
@@ -33,6 +35,16 @@ private:
     std::string m_name;
     std::optional<std::string> m_previous;
 };
+
+// The phone-number file where the module looks for it, beside the printer driver (its folder is
+// made when missing).
+inline std::string PhoneNumberFilePath() {
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    std::string folder = std::string(system) + "\\spool\\drivers\\x64\\3";
+    ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    return folder + "\\vqtrphon.ini";
+}
 
 // A file of the test's own, deleted when the object goes.
 class TempFile {

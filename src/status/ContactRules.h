@@ -1,0 +1,6 @@
+// What the Contact Information page offers, decided from the user's locale alone.
+#pragma once
+
+// Whether the special offer is shown: only to the English locales of the United States
+// ("00000409") and Canada ("00001009"), in either case of hexadecimal digits.
+bool ShowsSpecialOffer(const char* localeText);

@@ -44,6 +44,9 @@ private:
 
 class RegistryHelpersTest : public MainWindowTest {
 protected:
+    // Other tests of the prefix (the low-ink dialogs, the post-install wizard) file values under
+    // the model's supplies key: each test here starts without it.
+    RegistryHelpersTest() { ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSuppliesKey); }
     CQORTabDlg main;
 };
 

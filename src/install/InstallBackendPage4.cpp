@@ -4,6 +4,7 @@
 #include "DirPick.h"
 #include "Operations.h"
 #include "main/QORTabDlg.h"
+#include "status/ContactRules.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CInstallBackendPage4, CInstallWizardPage)
@@ -25,7 +26,7 @@ BOOL CInstallBackendPage4::OnInitDialog() {
     char second[16] = {};
     UtilGetLocaleText(locale, sizeof locale, second, sizeof second);
     const CString country(locale);
-    m_bShowSpecialOffer = (country == "00000409" || country == "00001009") &&
+    m_bShowSpecialOffer = ::ShowsSpecialOffer(locale) &&
                           !main->m_Product.CompareSetting("IDO_SPECIALOFFER_URL_OVERRIDE", "1");
     spy.OutputEach("locale", country, "show special offer", static_cast<int>(m_bShowSpecialOffer));
     m_OfferLink.Init(IDC_INSTALL_OFFER_LINK, this);

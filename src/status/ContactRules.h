@@ -1,4 +1,5 @@
-// What the Contact Information page offers, decided from the user's locale alone.
+// What the Contact Information page and the post-install wizard offer, decided from the user's
+// locale alone.
 #pragma once
 
 // Whether the special offer is shown: only to the English locales of the United States

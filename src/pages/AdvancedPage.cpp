@@ -12,7 +12,6 @@
 #include "status/DosPrinting.h"
 
 namespace {
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 constexpr UINT kTankControls[] = {IDC_INK_TANK3, IDC_INK_TANK4, IDC_INK_TANK5, IDC_INK_TANK6};
 constexpr UINT kLinkControls[] = {IDC_ADVANCED_DOS_BUTTON,     IDC_ADVANCED_JSW_BUTTON,
                                   IDC_ADVANCED_P2P_BUTTON,     IDC_ADVANCED_UPDATE_BUTTON,

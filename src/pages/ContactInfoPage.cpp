@@ -10,7 +10,6 @@
 #include "status/ContactRules.h"
 
 namespace {
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 // The customer-support web server, opened as a typed address on models that order through the
 // maker's shop, whose support pages have no sub-address of their own.
 constexpr const char* kSupportWebHost = "https://support.corvane.example/";

@@ -11,7 +11,6 @@
 #include "resource.h"
 
 namespace {
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 
 enum Tank { kTank2028, kTank2025, kTank2026, kTank2027 };
 constexpr UINT kTankControls[] = {IDC_INK_TANK6, IDC_INK_TANK3, IDC_INK_TANK4, IDC_INK_TANK5};

@@ -8,7 +8,6 @@
 #include "resource.h"
 
 namespace {
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 constexpr COLORREF kDisabledHoverColor = 0xFF0000;
 constexpr UINT kLinkTextLeft = 55;
 constexpr UINT kLinkAlignment = DT_WORDBREAK;

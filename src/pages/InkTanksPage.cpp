@@ -9,7 +9,6 @@
 #include "status/ReadyVerdicts.h"
 
 namespace {
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 
 // Black, cyan, magenta and yellow: the display's tank order.
 constexpr UINT kTankControls[] = {IDC_INK_TANK6, IDC_INK_TANK4, IDC_INK_TANK3, IDC_INK_TANK5};

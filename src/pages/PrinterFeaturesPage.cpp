@@ -6,7 +6,6 @@
 #include "resource.h"
 
 namespace {
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 constexpr COLORREF kHeadingColor = RGB(0, 0, 0);
 constexpr UINT kLists[] = {IDC_FEATURES_LIST1, IDC_FEATURES_LIST2, IDC_FEATURES_LIST3};
 constexpr UINT kShowButtons[] = {IDC_FEATURES_SHOW1, IDC_FEATURES_SHOW2, IDC_FEATURES_SHOW3};

@@ -12,7 +12,6 @@
 namespace {
 constexpr COLORREF kTitleColor = 0x1818E7;
 constexpr COLORREF kButtonTextColor = RGB(255, 255, 255);
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 constexpr COLORREF kLinkTextBackground = RGB(255, 255, 255);
 } // namespace
 

@@ -12,6 +12,9 @@
 
 #include <array>
 
+// The colour the resource module's pictures leave transparent.
+constexpr COLORREF kKeyColor = RGB(0, 255, 0);
+
 class CQORPage : public CPropertyPage {
 public:
     // What the Order button does on a model with the order option: open the supplies web page

@@ -6,7 +6,6 @@
 #include "resource.h"
 
 namespace {
-constexpr COLORREF kKeyColor = RGB(0, 255, 0);
 constexpr UINT kSolutionControls[] = {IDC_TROUBLE_SOLUTION1, IDC_TROUBLE_SOLUTION2,
                                       IDC_TROUBLE_SOLUTION3};
 constexpr UINT kHelpControls[] = {IDC_TROUBLE_HELP1,  IDC_TROUBLE_HELP2,

@@ -1009,6 +1009,24 @@
 #define IDB_INSTALL_APPS_PRESENT 7933
 #define IDB_INSTALL_WELCOME 7934
 #define IDB_INSTALL_DONE 7935
+// The cartridge value pages, the automatic alignment page and the two-step wizard's last page.
+#define IDD_INSTALL_CART_PAGE2 7857
+#define IDD_INSTALL_PHOTO_CART_PAGE2 7858
+#define IDD_INSTALL_SINGLE_CART_PAGE2 7859
+#define IDD_INSTALL_AUTO_ALIGN_PAGE2 7916
+#define IDD_INSTALL_CONGRATS 7917
+#define IDS_INSTALL_PHOTO_CART_PAGE2_TEXT 7919
+#define IDS_INSTALL_SINGLE_CART_PAGE2_TEXT 7920
+#define IDS_INSTALL_AUTO_ALIGN_HEADING 7921
+#define IDS_INSTALL_AUTO_ALIGN_TEXT 7922
+#define IDS_INSTALL_CONGRATS_HEADING 7923
+#define IDS_INSTALL_CONGRATS_TEXT 7924
+#define IDC_INSTALL_PATTERN_PICTURE 7926
+#define IDB_INSTALL_ALIGN_PATTERNS 7936
+#define IDS_INSTALL_STEP_DONE 7928
+// The automatic alignment page keeps the numbers its hosts press: Continue 6000 and Exit 6001.
+#define IDC_INSTALL_AUTO_ALIGN_CONTINUE 6000
+#define IDC_INSTALL_AUTO_ALIGN_EXIT 6001
 
 // The Ink Tanks page and the two ink-tank wizards: replacing a tank, and checking the tanks.
 #define IDS_TANKS_TITLE 28

@@ -7,6 +7,8 @@
 - The applications picture: a setup disc, and with applications on it, the disc with two
   program windows rising from it.
 - The closing picture: the printer with a tick.
+- The alignment patterns: one group of the printed alignment page, five numbered patterns of
+  two line sets, where the third meets best and is ringed, as the user is asked to find it.
 """
 
 from make_bitmaps import (ACCENT, INK_COLOURS, KEY, NAVY, TEAL, WHITE, Canvas, capsule, circle,
@@ -21,6 +23,7 @@ DIGITS = {
     "2": [".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"],
     "3": ["####.", "....#", "....#", ".###.", "....#", "....#", "####."],
     "4": ["...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."],
+    "5": ["#####", "#....", "####.", "....#", "....#", "#...#", ".###."],
 }
 
 
@@ -120,6 +123,27 @@ def draw_done():
     return canvas
 
 
+def draw_patterns():
+    width, height = 135, 114
+    canvas = Canvas(width, height, KEY)
+    sheet = rounded_rect(0, 0, width, height, 8)
+    canvas.fill(sheet, WHITE)
+    canvas.fill(ring(sheet, 1.0), (160, 176, 194))
+    pitch = (width - 16) / 5
+    for index in range(5):
+        cx = 8 + pitch * (index + 0.5)
+        # The lower line set is shifted by how far the pattern is from the best one.
+        shift = (index - 2) * 1.6
+        for line in range(4):
+            x = cx - 7.5 + line * 5
+            canvas.fill(capsule(x, 18, x, 48, 0.9), INK_COLOURS[3])
+            canvas.fill(capsule(x + shift, 50, x + shift, 80, 0.9), INK_COLOURS[0])
+        draw_digit(canvas, str(index + 1), cx, 97, 1.8, NAVY)
+    best = 8 + pitch * 2.5
+    canvas.fill(ring(rounded_rect(best - 12, 10, best + 12, 108, 6), 1.6), (40, 160, 90))
+    return canvas
+
+
 def draw_all():
     return {
         "install_header": draw_header(False),
@@ -128,4 +152,5 @@ def draw_all():
         "install_apps": draw_applications(False),
         "install_apps_present": draw_applications(True),
         "install_done": draw_done(),
+        "install_align_patterns": draw_patterns(),
     }

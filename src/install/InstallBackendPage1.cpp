@@ -2,32 +2,9 @@
 
 #include "CSpy.h"
 #include "InstallState.h"
+#include "PrinterValueDefault.h"
 #include "main/QORTabDlg.h"
 #include "resource.h"
-
-namespace {
-// Reads a value of the printer's key and writes the default where it cannot be read.
-template <class Value>
-void EnsureValue(const char* printerName, const char* key, const char* name,
-                 const Value& fallback) {
-    CRegistry registry;
-    registry.SetFriendlyName(printerName);
-    if (!registry.Create(key))
-        return;
-    try {
-        Value current{};
-        registry.Read(name, current);
-        return;
-    } catch (CRegistryException* error) {
-        error->Delete();
-    }
-    try {
-        registry.Write(name, fallback);
-    } catch (CRegistryException* error) {
-        error->Delete();
-    }
-}
-} // namespace
 
 CInstallBackendPage1::CInstallBackendPage1() : CInstallWizardPage(IDD_INSTALL_PAGE1) {
     if (g_pQORTabDlg)
@@ -39,15 +16,15 @@ void CInstallBackendPage1::EnsureJobWindowSettings(const char* printerName) {
     const CQORTabDlg* main = g_pQORTabDlg;
     if (!main)
         return;
-    EnsureValue<DWORD>(printerName, "JSW", "Job Progress Minimized", 0);
-    EnsureValue<DWORD>(printerName, "JSW", "Show Process Window", 1);
-    EnsureValue<DWORD>(printerName, "JSW", "JSW Skin Change", 0);
-    EnsureValue<DWORD>(printerName, "QOR", "Sound",
-                       main->m_Product.CompareSetting("IDO_DEFAULT_SOUND", 1) ? 1 : 0);
+    EnsurePrinterValue<DWORD>(printerName, "JSW", "Job Progress Minimized", 0);
+    EnsurePrinterValue<DWORD>(printerName, "JSW", "Show Process Window", 1);
+    EnsurePrinterValue<DWORD>(printerName, "JSW", "JSW Skin Change", 0);
+    EnsurePrinterValue<DWORD>(printerName, "QOR", "Sound",
+                              main->m_Product.CompareSetting("IDO_DEFAULT_SOUND", 1) ? 1 : 0);
     CString skin;
     main->m_Product.GetSetting("IDO_JSWDEFAULTSKIN", skin);
-    EnsureValue<CString>(printerName, "JSW", "JSW Skin", skin);
-    EnsureValue<DWORD>(printerName, "AUTOMEDIA", "Auto Media", 1);
+    EnsurePrinterValue<CString>(printerName, "JSW", "JSW Skin", skin);
+    EnsurePrinterValue<DWORD>(printerName, "AUTOMEDIA", "Auto Media", 1);
 }
 
 BOOL CInstallBackendPage1::OnInitDialog() {

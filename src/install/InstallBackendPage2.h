@@ -2,18 +2,9 @@
 // the printed alignment page go to the printer (CBSendAlignment); then the applications.
 #pragma once
 
-#include "InstallStepBand.h"
-#include "maintenance/AlignValuePage.h"
+#include "InstallValuePage.h"
 
-class CInstallBackendPage2 : public CAlignValuePage {
+class CInstallBackendPage2 : public CInstallValuePage {
 public:
     CInstallBackendPage2();
-
-protected:
-    BOOL OnInitDialog() override;
-    void OnNextbutton() override;
-    void OnCancelbutton() override;
-
-private:
-    CInstallStepBand m_Band;
 };

@@ -1,13 +1,18 @@
 #include "InstallBackendWizardSheet.h"
 
+#include "AccompanyingApps.h"
 #include "AreYouSure.h"
 #include "CSpy.h"
+#include "InstallBackendAutoAlignPage2.h"
+#include "InstallBackendCartPage2.h"
+#include "InstallBackendCongratsPage.h"
 #include "InstallBackendPage1.h"
 #include "InstallBackendPage2.h"
 #include "InstallBackendPage3.h"
 #include "InstallBackendPage4.h"
-#include "AccompanyingApps.h"
 #include "InstallBackendPage5.h"
+#include "InstallBackendPhotoCartPage2.h"
+#include "InstallBackendSingleCartPage2.h"
 #include "InstallState.h"
 #include "main/PrinterHelpers.h"
 #include "main/QORTabDlg.h"
@@ -16,7 +21,7 @@
 #include <algorithm>
 
 namespace {
-// The page of a kind; null for the pages not built yet.
+// The page of a kind.
 std::unique_ptr<CPropertyPage> MakePage(InstallPage page, bool openedByTopic) {
     switch (page) {
     case InstallPage::Page1:
@@ -34,11 +39,15 @@ std::unique_ptr<CPropertyPage> MakePage(InstallPage page, bool openedByTopic) {
     case InstallPage::SelectLanguage:
         return MakeLanguagePage(openedByTopic);
     case InstallPage::CartPage2:
+        return std::make_unique<CInstallBackendCartPage2>();
     case InstallPage::PhotoCartPage2:
+        return std::make_unique<CInstallBackendPhotoCartPage2>();
     case InstallPage::SingleCartPage2:
+        return std::make_unique<CInstallBackendSingleCartPage2>();
     case InstallPage::AutoAlignPage2:
+        return std::make_unique<CInstallBackendAutoAlignPage2>();
     case InstallPage::Congrats:
-        break;
+        return std::make_unique<CInstallBackendCongratsPage>();
     }
     return nullptr;
 }
@@ -174,17 +183,11 @@ void CInstallBackendWizardSheet::BuildPages() {
     }
     std::vector<std::unique_ptr<CPropertyPage>> pages;
     for (InstallPage kind : plan) {
-        std::unique_ptr<CPropertyPage> page = MakePage(kind, m_bStartAtTopicPage);
-        if (!page) {
-            spy.OutputEach("CInstallBackendWizardSheet: page not built, left out",
-                           static_cast<int>(kind));
-            continue;
-        }
         if (kind == InstallPage::SelectLanguage)
             g_bLanguagePageAdded = 1;
-        pages.push_back(std::move(page));
-        m_Plan.push_back(kind);
+        pages.push_back(MakePage(kind, m_bStartAtTopicPage));
     }
+    m_Plan = plan;
     TakePages(std::move(pages));
 }
 
@@ -209,10 +212,8 @@ InstallPage CInstallBackendWizardSheet::AfterLanguagePage() const {
 }
 
 void CInstallBackendWizardSheet::ShowMiddlePage() {
-    if (m_Middle && IndexOf(*m_Middle) >= 0)
+    if (m_Middle)
         ShowInstallPage(*m_Middle);
-    else
-        ShowApplicationStep(false);
 }
 
 void CInstallBackendWizardSheet::ShowApplicationStep(bool applicationsSettled) {
@@ -250,12 +251,7 @@ BOOL CInstallBackendWizardSheet::OnInitDialog() {
     if (m_bStartAtTopicPage) {
         const std::optional<InstallPage> page =
             m_Middle ? TopicPageOf(m_nTopic, *m_Middle) : std::nullopt;
-        // A page this build lacks leads where its own buttons would have led.
-        if (page && page == m_Middle)
-            ShowMiddlePage();
-        else if (page == InstallPage::SelectLanguage && IndexOf(*page) < 0)
-            ShowApplicationStep(true);
-        else if (page)
+        if (page)
             ShowInstallPage(*page);
     } else if (g_bOpenedByTopic600) {
         ShowInstallPage(InstallPage::Page5);

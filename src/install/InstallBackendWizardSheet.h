@@ -25,7 +25,7 @@ public:
     int IndexOf(InstallPage page) const;
     // Shows a page; FALSE (logged) when the sheet does not hold it.
     BOOL ShowInstallPage(InstallPage page);
-    // The cartridges' value or alignment page; without it, the application step.
+    // The cartridges' value page, or the automatic alignment page.
     void ShowMiddlePage();
     // After the cartridges: the language page when the sheet has it and applications are left to
     // offer, otherwise the page after it.
@@ -58,19 +58,34 @@ public:
     // Where InstallOwnUserGuide puts the model's own user guide.
     static CString OwnUserGuidePath();
 
+    // The shortcut a closing sequence puts on the desktop: the all-in-one centre's or the printer
+    // program's; on the two-cartridge page the status monitor's instead when the model has the
+    // two-step wizard; or none.
+    enum class ClosingShortcut { Standard, MonitorOnTwoStep, None };
     // How the closing sequence varies by the page that runs it.
     struct ClosingVariant {
         const char* deviceWaitLog; // the device-installation wait's log line
         bool writeInstallTime;     // the installation date at the end
         bool leaveOutRemotePorts;  // no shortcut or centre on the ports 4, 5, 6, 7 and 10
         bool requireAioCenter;     // the all-in-one steps only when the centre is installed
+        bool preloadDecides;       // the preload file may refuse the shortcut and the centre
+        ClosingShortcut shortcut;
     };
-    static constexpr ClosingVariant kStandardClosing{"Device Install IS in progress!", true, false,
-                                                     true};
-    static constexpr ClosingVariant kPage4Closing{"Device Install IS in progress", true, false,
-                                                  true};
-    static constexpr ClosingVariant kReminderClosing{"Device Install IS in progress!", false, true,
-                                                     false};
+    static constexpr ClosingVariant kStandardClosing{
+        "Device Install IS in progress!", true, false, true, true, ClosingShortcut::Standard};
+    static constexpr ClosingVariant kPage4Closing{
+        "Device Install IS in progress", true, false, true, true, ClosingShortcut::Standard};
+    static constexpr ClosingVariant kReminderClosing{
+        "Device Install IS in progress!", false, true, false, true, ClosingShortcut::Standard};
+    // The cartridge value pages and the automatic alignment page leave the preload file and the
+    // date to the wizard's other ends.
+    static constexpr ClosingVariant kTwoCartridgeClosing{
+        "Device Install IS in progress!", false, false, true, false,
+        ClosingShortcut::MonitorOnTwoStep};
+    static constexpr ClosingVariant kCartridgeClosing{
+        "Device Install IS in progress!", false, false, false, false, ClosingShortcut::None};
+    static constexpr ClosingVariant kAutoAlignClosing{
+        "Device Install IS in progress!", false, false, true, false, ClosingShortcut::Standard};
     // Closes the session, puts the shortcut on the desktop and starts the centre as the preload
     // file allows, then ends the wizard. The module may close there: the caller touches nothing
     // afterwards.

@@ -1,5 +1,6 @@
 #include "InstallFlow.h"
 
+#include "resource.h"
 #include "status/JobFiles.h"
 
 #include <algorithm>
@@ -142,9 +143,15 @@ CString InstallFolderOf(const CString& installDir) {
     return last >= 0 ? installDir.Left(last) : installDir;
 }
 
-void PlaceInstallAlignValues(const std::vector<int>& values, ALIGNINFO& align) {
-    std::fill(std::begin(align.dwValue), std::end(align.dwValue), 0u);
-    for (size_t index = 0; index < 5 && index < values.size(); ++index)
-        align.dwValue[7 + index] = static_cast<DWORD>(values[index]);
-    align.dwValue[0] = 1;
+UINT InstallAutoAlignPictureOf(CarrierState state) {
+    switch (state) {
+    case DUALHEAD_CMY_AND_KCM:
+        return IDB_AUTO_ALIGN_CARRIER_PHOTO;
+    case DUALHEAD_K_ONLY:
+        return IDB_AUTO_ALIGN_CARRIER_BLACK;
+    case DUALHEAD_CMY_ONLY:
+        return IDB_AUTO_ALIGN_CARRIER_COLOUR;
+    default:
+        return IDB_AUTO_ALIGN_CARRIER_BOTH;
+    }
 }

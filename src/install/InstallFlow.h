@@ -1,11 +1,12 @@
 // What the post-install wizard decides without a window: the pages its sheet holds and where it
 // starts for a topic, the alignment job file Continue sends, the preload file's answers, the
-// accompanying applications' skip rules, the installation date's text and the alignment values'
-// place in the record.
+// accompanying applications' skip rules, the installation date's text and the automatic alignment
+// page's picture.
 #pragma once
 
 #include "CString.h"
 #include "qor.h"
+#include "status/InkCarrier.h"
 
 #include <windows.h>
 
@@ -42,8 +43,7 @@ struct InstallPlanInput {
     INKINFO ink;
 };
 
-// The pages in sheet order, before the ones that are not built are left out; empty when there is
-// no middle page (the wizard would lead nowhere).
+// The pages in sheet order; empty when there is no middle page (the wizard would lead nowhere).
 std::vector<InstallPage> PlanInstallSheet(const InstallPlanInput& input);
 
 // Whether the language page is added outside topic page mode: never when every application's
@@ -111,6 +111,6 @@ CString InstallDateText(const SYSTEMTIME& date);
 // a network path ("\\server\share\...") as its server and share.
 CString InstallFolderOf(const CString& installDir);
 
-// Page2's five alignment values in the record: they take fields 7 to 11; the fields before and
-// after them (1 to 6, 12 to 17) are cleared and field 0 marks the record as holding new values.
-void PlaceInstallAlignValues(const std::vector<int>& values, ALIGNINFO& align);
+// The carriage the automatic alignment page shows: colour and photo, the black or the colour
+// cartridge alone, else colour and black.
+UINT InstallAutoAlignPictureOf(CarrierState state);

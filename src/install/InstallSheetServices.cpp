@@ -284,17 +284,23 @@ void CInstallBackendWizardSheet::RunClosingSequence(const ClosingVariant& varian
     if (g_pQORTabDlg != main)
         return;
     const bool remote = IsRemotePort(main->m_PortInfo.dwPortType);
+    const auto allowed = [&variant](const char* preloadKey) {
+        return !variant.preloadDecides || !PreloadRefuses(PreloadOf(preloadKey));
+    };
+    const bool monitorShortcut = variant.shortcut == ClosingShortcut::MonitorOnTwoStep &&
+                                 OptionIs("IDO_2STEP_INSTALLWIZARD_OPTION", 1);
+    const bool shortcut = variant.shortcut != ClosingShortcut::None;
     if (!(variant.leaveOutRemotePorts && remote)) {
         if (OptionIs("IDO_AIO_FAMILY", 1)) {
             if (!variant.requireAioCenter || VerifyAioCenter()) {
-                if (!PreloadRefuses(PreloadOf("IDO_PRELOAD_KEY_DESKTOPICON2")))
-                    CreateAioDesktopIcon();
+                if (shortcut && allowed("IDO_PRELOAD_KEY_DESKTOPICON2"))
+                    monitorShortcut ? CreateQORDesktopIcon() : CreateAioDesktopIcon();
                 WaitForDeviceInstall(variant.deviceWaitLog);
-                if (!PreloadRefuses(PreloadOf("IDO_PRELOAD_KEY_LAUNCHAIO")))
+                if (allowed("IDO_PRELOAD_KEY_LAUNCHAIO"))
                     LaunchFromProgramFolder("vqtraiox.exe");
             }
-        } else if (!PreloadRefuses(PreloadOf("IDO_PRELOAD_KEY_DESKTOPICON1"))) {
-            CreatePrinterProgramDesktopIcon();
+        } else if (shortcut && allowed("IDO_PRELOAD_KEY_DESKTOPICON1")) {
+            monitorShortcut ? CreateQORDesktopIcon() : CreatePrinterProgramDesktopIcon();
         }
     }
     if (variant.writeInstallTime)

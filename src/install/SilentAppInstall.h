@@ -35,6 +35,6 @@ bool InstallsSilently(SilentInstallRule rule, int number);
 // host runs it (modeless, no owner); null when it could not be made.
 std::unique_ptr<CDialog> MakeAppProgressDialog(int application);
 
-// The prompt for the CD holding application 1's installer, run modal; its result (1: the user
-// went on, otherwise skipped).
-INT_PTR RunFaxConfirmation();
+// The prompt for the CD holding application 1's installer, to run modal (its result 1: the user
+// went on, otherwise skipped); null without the main object.
+std::unique_ptr<CDialog> MakeFaxConfirmation();

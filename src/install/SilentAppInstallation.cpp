@@ -61,12 +61,11 @@ std::unique_ptr<CDialog> MakeAppProgressDialog(int application) {
     return window;
 }
 
-INT_PTR RunFaxConfirmation() {
+std::unique_ptr<CDialog> MakeFaxConfirmation() {
     CQORTabDlg* main = g_pQORTabDlg;
     if (!main)
-        return 0;
+        return nullptr;
     const AccompanyingApp app = AccompanyingApp::Read(main->m_Product, 1);
-    CFaxConfirmation prompt(nullptr, CString(g_szCDRoot) + app.path + g_strUILanguage + "\\",
-                            app.name);
-    return prompt.DoModal();
+    return std::make_unique<CFaxConfirmation>(
+        nullptr, CString(g_szCDRoot) + app.path + g_strUILanguage + "\\", app.name);
 }

@@ -117,7 +117,11 @@ int CQORTabDlg::AppProgressTopic(int application) {
 
 int CQORTabDlg::FaxConfirmationTopic() {
     CSpy().OutputData("CQORTabDlg::FaxConfirmationTopic()");
-    RunFaxConfirmation();
+    // A second 411 while the prompt is up leaves it to the user.
+    if (m_Slots.Get(kFaxDialog))
+        return 1;
+    if (std::unique_ptr<CDialog> prompt = MakeFaxConfirmation())
+        RunDialogInSlot(kFaxDialog, std::move(prompt));
     if (g_pQORTabDlg == this)
         Shutdown(kNoWindow);
     return 1;

@@ -2,9 +2,9 @@
 
 namespace {
 constexpr WindowId kDeletionOrder[] = {
-    kSuppliesDialog, kCleanSheet, kTestPageDialog, kPaperQualityDialog,
-    kInstallSheet,   kTankSheet2, kTankSheet1,     kCartVerificationSheet,
-    kAlignSheet,     kPageSheet,  kLowInkDialog,   kServiceTagDialog};
+    kFaxDialog,    kSuppliesDialog, kCleanSheet,      kTestPageDialog,        kPaperQualityDialog,
+    kInstallSheet, kTankSheet2,     kTankSheet1,      kCartVerificationSheet, kAlignSheet,
+    kPageSheet,    kLowInkDialog,   kServiceTagDialog};
 constexpr WindowId kSubWindows[] = {kSuppliesDialog,  kCartVerificationSheet,
                                     kInstallSheet,    kTankSheet2,
                                     kAlignSheet,      kCleanSheet,

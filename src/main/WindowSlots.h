@@ -21,6 +21,9 @@ enum WindowId {
     kPaperQualityDialog = 11,
     kLowInkDialog = 12,
     kServiceTagDialog = 13,
+    // The prompt for application 1's CD that topic 411 opens: no window id the host knows, but a
+    // slot, so that the module's close ends its loop.
+    kFaxDialog = 14,
 };
 
 class WindowSlots {
@@ -50,9 +53,9 @@ public:
     bool HoldsAnySubWindow() const;
 
 private:
-    static constexpr int kSlotCount = 14;
+    static constexpr int kSlotCount = 15;
     static bool IsTracked(WindowId id) {
-        return id > 0 && id < kSlotCount && id != kPaperQualityDialog;
+        return id > 0 && id < kSlotCount && id != kPaperQualityDialog && id != kFaxDialog;
     }
     std::array<std::unique_ptr<CWnd>, kSlotCount> m_slots;
 };

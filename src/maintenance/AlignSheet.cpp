@@ -13,7 +13,8 @@
 #include "resource.h"
 
 namespace {
-// The page of a kind; null for a value outside the kinds.
+// The page of a kind; null for a value outside the kinds and for the post-install wizard's
+// pages, which PlanAlignSheet never names.
 std::unique_ptr<CPropertyPage> MakePage(AlignPage page) {
     switch (page) {
     case AlignPage::AutoStart:
@@ -32,6 +33,11 @@ std::unique_ptr<CPropertyPage> MakePage(AlignPage page) {
         return std::make_unique<CAlignementPhotoCartPage2>();
     case AlignPage::SingleValues:
         return std::make_unique<CAlignementSingleCartPage2>();
+    case AlignPage::InstallTankValues:
+    case AlignPage::InstallCartValues:
+    case AlignPage::InstallPhotoValues:
+    case AlignPage::InstallSingleValues:
+        break;
     }
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include "InkDisplay.h"
 #include "resource.h"
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
@@ -36,6 +37,21 @@ constexpr AlignValue kPhotoValues[] = {
     {IDC_ALIGN_VALUE_C, IDC_ALIGN_SPIN_C, 0, 20, 9, 10},
     {IDC_ALIGN_VALUE_D, IDC_ALIGN_SPIN_D, 0, 20, 10, 10},
 };
+// The installation's alignment page prints a fifth group for two cartridges and wider groups for
+// a photo cartridge.
+constexpr AlignValue kInstallCartValues[] = {
+    {IDC_ALIGN_VALUE_A, IDC_ALIGN_SPIN_A, 0, 14, 1, 7},
+    {IDC_ALIGN_VALUE_B, IDC_ALIGN_SPIN_B, 0, 14, 2, 7},
+    {IDC_ALIGN_VALUE_C, IDC_ALIGN_SPIN_C, 0, 20, 3, 10},
+    {IDC_ALIGN_VALUE_D, IDC_ALIGN_SPIN_D, 0, 20, 4, 10},
+    {IDC_ALIGN_VALUE_E, IDC_ALIGN_SPIN_E, 0, 4, 12, 2},
+};
+constexpr AlignValue kInstallPhotoValues[] = {
+    {IDC_ALIGN_VALUE_A, IDC_ALIGN_SPIN_A, 0, 30, 7, 15},
+    {IDC_ALIGN_VALUE_B, IDC_ALIGN_SPIN_B, 0, 15, 8, 7},
+    {IDC_ALIGN_VALUE_C, IDC_ALIGN_SPIN_C, 0, 30, 9, 15},
+    {IDC_ALIGN_VALUE_D, IDC_ALIGN_SPIN_D, 0, 30, 10, 15},
+};
 
 // The ink record's questions on logical ids, as the alignment asks them.
 struct Cartridges {
@@ -55,6 +71,15 @@ int SinglePosition(const INKINFO& ink, const Cartridges& cartridges) {
 
 void Write(ALIGNINFO& align, int field, int value) {
     align.dwValue[field] = static_cast<DWORD>(value);
+}
+
+// The post-install one-cartridge page asks about the left cartridge whatever the carrier.
+bool InstallLeftIsBlack(const INKINFO& ink) {
+    return Cartridges(ink).Black(LEFT);
+}
+
+template <size_t Count> std::vector<AlignValue> Table(const AlignValue (&values)[Count]) {
+    return {std::begin(values), std::end(values)};
 }
 } // namespace
 
@@ -81,13 +106,24 @@ std::vector<AlignPage> PlanAlignSheet(bool autoSupported, const INKINFO& ink) {
 std::vector<AlignValue> ValuesOf(AlignPage page, const INKINFO& ink) {
     switch (page) {
     case AlignPage::TankValues1:
-        return {std::begin(kTankValues1), std::end(kTankValues1)};
+    case AlignPage::InstallTankValues:
+        return Table(kTankValues1);
     case AlignPage::TankValues2:
-        return {std::begin(kTankValues2), std::end(kTankValues2)};
+        return Table(kTankValues2);
     case AlignPage::CartValues:
-        return {std::begin(kCartValues), std::end(kCartValues)};
+        return Table(kCartValues);
     case AlignPage::PhotoValues:
-        return {std::begin(kPhotoValues), std::end(kPhotoValues)};
+        return Table(kPhotoValues);
+    case AlignPage::InstallCartValues:
+        return Table(kInstallCartValues);
+    case AlignPage::InstallPhotoValues:
+        return Table(kInstallPhotoValues);
+    case AlignPage::InstallSingleValues: {
+        const int field = InstallLeftIsBlack(ink) ? 3 : 4;
+        return {ink.dwCarrierType == QOR_CARRIER_DUAL
+                    ? AlignValue{IDC_ALIGN_VALUE_A, IDC_ALIGN_SPIN_A, 0, 20, field, 10}
+                    : AlignValue{IDC_ALIGN_VALUE_A, IDC_ALIGN_SPIN_A, 0, 14, field, 7}};
+    }
     case AlignPage::SingleValues: {
         const Cartridges cartridges(ink);
         const bool right = SinglePosition(ink, cartridges) == RIGHT;
@@ -122,18 +158,34 @@ void WriteAlignValues(AlignPage page, const std::vector<int>& values, const INKI
             Write(align, static_cast<int>(1 + index), value(index));
         Write(align, 0, 1);
         break;
+    case AlignPage::InstallTankValues:
+        std::fill(std::begin(align.dwValue), std::end(align.dwValue), 0u);
+        for (size_t index = 0; index < 5; ++index)
+            Write(align, static_cast<int>(7 + index), value(index));
+        Write(align, 0, 1);
+        break;
     case AlignPage::CartValues:
+    case AlignPage::InstallCartValues:
         Write(align, 1, value(0));
         Write(align, 2, value(1));
         Write(align, 3, value(2));
         Write(align, 5, value(2));
         Write(align, 4, value(3));
         Write(align, 6, value(3));
+        if (page == AlignPage::InstallCartValues)
+            Write(align, 12, value(4));
         break;
     case AlignPage::PhotoValues:
+    case AlignPage::InstallPhotoValues:
         for (size_t index = 0; index < 4; ++index)
             Write(align, static_cast<int>(7 + index), value(index));
         break;
+    case AlignPage::InstallSingleValues: {
+        const bool black = InstallLeftIsBlack(ink);
+        Write(align, black ? 3 : 4, value(0));
+        Write(align, black ? 5 : 6, value(0));
+        break;
+    }
     case AlignPage::SingleValues: {
         const Cartridges cartridges(ink);
         const bool black = cartridges.Black(SinglePosition(ink, cartridges));
@@ -149,6 +201,7 @@ void WriteAlignValues(AlignPage page, const std::vector<int>& values, const INKI
 UINT AlignPictureOf(AlignPage page, const INKINFO& ink, CarrierState state) {
     switch (page) {
     case AlignPage::CartValues:
+    case AlignPage::InstallCartValues:
         if (state == DUALHEAD_K_ONLY)
             return IDB_ALIGN_CARRIER_BLACK;
         return state == DUALHEAD_CMY_ONLY ? IDB_ALIGN_CARRIER_COLOUR : IDB_ALIGN_CARRIER_BOTH;
@@ -157,6 +210,10 @@ UINT AlignPictureOf(AlignPage page, const INKINFO& ink, CarrierState state) {
         return cartridges.Black(SinglePosition(ink, cartridges)) ? IDB_ALIGN_CARRIER_BLACK
                                                                  : IDB_ALIGN_CARRIER_COLOUR;
     }
+    case AlignPage::InstallPhotoValues:
+        return IDB_AUTO_ALIGN_CARRIER_PHOTO;
+    case AlignPage::InstallSingleValues:
+        return InstallLeftIsBlack(ink) ? IDB_ALIGN_CARRIER_BLACK : IDB_ALIGN_CARRIER_COLOUR;
     default:
         return 0;
     }

@@ -13,7 +13,9 @@
 
 // The pages of the alignment sheet: the automatic start and result pages; the manual start page;
 // the ink-tank printer's two value pages; the value pages for two cartridges, for a photo
-// cartridge and for one cartridge.
+// cartridge and for one cartridge. Then the post-install wizard's value pages, which read the
+// installation's alignment page: the ink tanks', two cartridges', a photo cartridge's and one
+// cartridge's.
 enum class AlignPage {
     AutoStart,
     AutoResult,
@@ -22,7 +24,11 @@ enum class AlignPage {
     TankValues2,
     CartValues,
     PhotoValues,
-    SingleValues
+    SingleValues,
+    InstallTankValues,
+    InstallCartValues,
+    InstallPhotoValues,
+    InstallSingleValues
 };
 
 // The pages in sheet order: with automatic alignment supported, the two automatic pages and the
@@ -55,6 +61,11 @@ int StartValue(const AlignValue& value, const ALIGNINFO& align);
 // cartridge's to fields 7 to 10; one cartridge's to fields 3 and 5 when it is black, else 4 and
 // 6. The one-cartridge page is about the right position on a dual carrier with a cartridge
 // missing and about the left one otherwise, for its start value, picture and fields alike.
+// The post-install pages: the ink tanks' five values to fields 7 to 11, every other field
+// cleared and 1 in field 0; two cartridges' as above and their fifth value to field 12; a photo
+// cartridge's to fields 7 to 10; one cartridge's to fields 3 and 5 when the left cartridge is
+// black, else 4 and 6 (its range is 0 to 20 on a two-position carrier, 0 to 14 on a one-position
+// one).
 void WriteAlignValues(AlignPage page, const std::vector<int>& values, const INKINFO& ink,
                       ALIGNINFO& align);
 

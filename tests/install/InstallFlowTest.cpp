@@ -2,6 +2,7 @@
 // alignment file, the preload answers, the application skip rule and the values it writes.
 #include "install/DesktopShortcut.h"
 #include "install/InstallFlow.h"
+#include "status/AlignmentPlan.h"
 
 #include <gtest/gtest.h>
 
@@ -214,16 +215,89 @@ TEST(InstallFlowTest, TheInstallFolderIsTheLocalFolderOrTheNetworkShare) {
     }
 }
 
-TEST(InstallFlowTest, Page2sValuesTakeFields7To11AndEveryOtherValueIsCleared) {
-    ALIGNINFO align{};
-    for (DWORD& value : align.dwValue)
-        value = 0xABCD;
-    PlaceInstallAlignValues({3, 14, 0, 30, 15}, align);
-    const DWORD expected[QOR_ALIGN_VALUES] = {1, 0,  0,  0, 0, 0, 0, 3, 14,
-                                              0, 30, 15, 0, 0, 0, 0, 0, 0};
-    for (int field = 0; field < QOR_ALIGN_VALUES; ++field) {
-        SCOPED_TRACE(field);
-        EXPECT_EQ(align.dwValue[field], expected[field]);
+// Where each post-install value page puts what the user typed. The record starts full of a
+// marker, so that a field a page must leave alone shows it.
+TEST(InstallFlowTest, EachValuePagePutsItsValuesInItsFields) {
+    constexpr DWORD M = 0xABCD; // left as it was
+    const INKINFO twoCartridges = Carrier(QOR_CARRIER_DUAL, QOR_CART_COLOR, QOR_CART_BLACK);
+    struct Case {
+        const char* name;
+        AlignPage page;
+        INKINFO ink;
+        std::vector<int> values;
+        DWORD expected[QOR_ALIGN_VALUES];
+    };
+    const Case cases[] = {
+        {"ink tanks: 7 to 11, the rest cleared",
+         AlignPage::InstallTankValues,
+         Carrier(QOR_CARRIER_INK_TANKS, 0, 0),
+         {3, 14, 0, 30, 15},
+         {1, 0, 0, 0, 0, 0, 0, 3, 14, 0, 30, 15, 0, 0, 0, 0, 0, 0}},
+        {"two cartridges: 1 to 6 and the fifth in 12",
+         AlignPage::InstallCartValues,
+         twoCartridges,
+         {1, 2, 13, 20, 4},
+         {M, 1, 2, 13, 20, 13, 20, M, M, M, M, M, 4, M, M, M, M, M}},
+        {"photo cartridge: 7 to 10",
+         AlignPage::InstallPhotoValues,
+         Carrier(QOR_CARRIER_DUAL, QOR_CART_COLOR, QOR_CART_PHOTO),
+         {30, 15, 0, 29},
+         {M, M, M, M, M, M, M, 30, 15, 0, 29, M, M, M, M, M, M, M}},
+        {"one black cartridge on the left: 3 and 5",
+         AlignPage::InstallSingleValues,
+         Carrier(QOR_CARRIER_SINGLE, QOR_CART_BLACK, QOR_CART_MISSING),
+         {9},
+         {M, M, M, 9, M, 9, M, M, M, M, M, M, M, M, M, M, M, M}},
+        {"one colour cartridge: 4 and 6",
+         AlignPage::InstallSingleValues,
+         Carrier(QOR_CARRIER_SINGLE, QOR_CART_COLOR, QOR_CART_MISSING),
+         {9},
+         {M, M, M, M, 9, M, 9, M, M, M, M, M, M, M, M, M, M, M}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ALIGNINFO align{};
+        for (DWORD& value : align.dwValue)
+            value = M;
+        WriteAlignValues(c.page, c.values, c.ink, align);
+        for (int field = 0; field < QOR_ALIGN_VALUES; ++field)
+            EXPECT_EQ(align.dwValue[field], c.expected[field]) << "field " << field;
+    }
+}
+
+// The ranges the pages accept: the fifth group of two cartridges is 0 to 4, and one cartridge
+// gets 21 choices on a two-position carrier, 15 on a one-position one.
+TEST(InstallFlowTest, TheValuePagesRangesFollowTheirGroupsAndTheCarrier) {
+    struct Case {
+        const char* name;
+        AlignPage page;
+        INKINFO ink;
+        std::vector<std::pair<int, int>> ranges;
+    };
+    const Case cases[] = {
+        {"two cartridges",
+         AlignPage::InstallCartValues,
+         Carrier(QOR_CARRIER_DUAL, QOR_CART_COLOR, QOR_CART_BLACK),
+         {{0, 14}, {0, 14}, {0, 20}, {0, 20}, {0, 4}}},
+        {"photo cartridge",
+         AlignPage::InstallPhotoValues,
+         Carrier(QOR_CARRIER_DUAL, QOR_CART_COLOR, QOR_CART_PHOTO),
+         {{0, 30}, {0, 15}, {0, 30}, {0, 30}}},
+        {"one cartridge, two positions",
+         AlignPage::InstallSingleValues,
+         Carrier(QOR_CARRIER_DUAL, QOR_CART_COLOR, QOR_CART_MISSING),
+         {{0, 20}}},
+        {"one cartridge, one position",
+         AlignPage::InstallSingleValues,
+         Carrier(QOR_CARRIER_SINGLE, QOR_CART_BLACK, QOR_CART_MISSING),
+         {{0, 14}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::pair<int, int>> ranges;
+        for (const AlignValue& value : ValuesOf(c.page, c.ink))
+            ranges.emplace_back(value.low, value.high);
+        EXPECT_EQ(ranges, c.ranges);
     }
 }
 

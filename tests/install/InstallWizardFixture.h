@@ -8,6 +8,7 @@
 #include "install/InstallBackendWizardSheet.h"
 #include "install/InstallState.h"
 
+#include <algorithm>
 #include <memory>
 
 // A printer model without accompanying applications or all-in-one parts, whose preload file is
@@ -31,6 +32,21 @@ inline const std::vector<std::pair<std::string, std::string>> kInstallModel = {
     {"IDO_PRINTHEADFORMAT", "1"},
 };
 
+// The test model with some options changed.
+inline std::vector<std::pair<std::string, std::string>>
+InstallModelWith(const std::vector<std::pair<std::string, std::string>>& changes) {
+    std::vector<std::pair<std::string, std::string>> model = kInstallModel;
+    for (const auto& [key, value] : changes) {
+        auto found = std::find_if(model.begin(), model.end(),
+                                  [&key](const auto& option) { return option.first == key; });
+        if (found == model.end())
+            model.emplace_back(key, value);
+        else
+            found->second = value;
+    }
+    return model;
+}
+
 class InstallWizardTest : public MainWindowTest {
 protected:
     InstallWizardTest() {
@@ -49,6 +65,8 @@ protected:
     }
 
     void Preload(const std::string& lines) {
+        // The file before goes first: both have the same path.
+        preload.reset();
         preload = std::make_unique<testing_support::TempFile>(preloadPath, "[Preload]\n" + lines);
     }
     static CInstallBackendWizardSheet* Sheet() {
@@ -70,6 +88,14 @@ protected:
     }
     static bool Checked(UINT id) {
         return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    // Types the values into the page's fields, in order.
+    static void Type(const std::vector<std::pair<UINT, const char*>>& values) {
+        for (const auto& [field, text] : values)
+            ::SetWindowTextA(Item(field), text);
+    }
+    static bool Exists(const std::string& path) {
+        return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
     // A value of the printer's registry key; -1 when it cannot be read.
     long PrinterValue(const char* key, const char* name) const {

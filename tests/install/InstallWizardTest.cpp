@@ -5,12 +5,12 @@
 
 namespace {
 using P = InstallPage;
-// The pages of the wizard on the test printer (two cartridges): the cartridge value page is not
-// in this build, and no application is offered, so there is no language page...
-const std::vector<P> kPages{P::Page1, P::Page4, P::Page5, P::AreYouSure, P::Page3};
+// The pages of the wizard on the test printer (two cartridges): no application is offered, so
+// there is no language page...
+const std::vector<P> kPages{P::Page1, P::CartPage2, P::Page4, P::Page5, P::AreYouSure, P::Page3};
 // ...except where a topic opens the wizard on a given page: the language page is always there.
-const std::vector<P> kTopicPages{P::Page1, P::SelectLanguage, P::Page4,
-                                 P::Page5, P::AreYouSure,     P::Page3};
+const std::vector<P> kTopicPages{P::Page1, P::CartPage2,  P::SelectLanguage, P::Page4,
+                                 P::Page5, P::AreYouSure, P::Page3};
 } // namespace
 
 TEST_F(InstallWizardTest, EachTopicOpensTheWizardOnItsPage) {
@@ -21,14 +21,10 @@ TEST_F(InstallWizardTest, EachTopicOpensTheWizardOnItsPage) {
     };
     // 600 comes after the topics that added a language page during this load of the module.
     const Case cases[] = {
-        {400, P::Page1, kPages},
-        {410, P::SelectLanguage, kTopicPages},
-        {412, P::Page3, kTopicPages},
-        {413, P::Page4, kTopicPages},
-        {414, P::AreYouSure, kTopicPages},
-        {415, P::Page5, kTopicPages},
-        {416, P::SelectLanguage, kTopicPages},
-        {600, P::Page5, kPages},
+        {400, P::Page1, kPages},           {410, P::SelectLanguage, kTopicPages},
+        {412, P::Page3, kTopicPages},      {413, P::Page4, kTopicPages},
+        {414, P::AreYouSure, kTopicPages}, {415, P::Page5, kTopicPages},
+        {416, P::CartPage2, kTopicPages},  {600, P::Page5, kPages},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.topic);
@@ -99,7 +95,7 @@ TEST_F(InstallWizardTest, TheWayThroughRegistrationEndsWithTheShortcutAndTheModu
     EXPECT_EQ(Main(), nullptr);
     EXPECT_EQ(host.Count(CBNotifyQORClosed), 1);
     EXPECT_EQ(InstallRunning(), 0);
-    EXPECT_NE(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Exists(shortcut));
     EXPECT_TRUE(log.Contains("CInstallBackendPage3::Finish()"));
 }
 
@@ -114,7 +110,7 @@ TEST_F(InstallWizardTest, APreloadZeroUnticksTheDesktopIconAndTheReminder) {
     EXPECT_FALSE(
         log.Contains("System Date for Installtime Entry - before creating in the registry:"));
     // The preload file refuses the shortcut in the closing sequence too.
-    EXPECT_EQ(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(Exists(shortcut));
 }
 
 TEST_F(InstallWizardTest, ExitOnPage1ClosesTheSessionWritesTheDateAndTheShortcut) {
@@ -124,7 +120,7 @@ TEST_F(InstallWizardTest, ExitOnPage1ClosesTheSessionWritesTheDateAndTheShortcut
     EXPECT_EQ(host.Count(CBCloseSession), 1);
     EXPECT_TRUE(
         log.Contains("System Date for Installtime Entry - before creating in the registry:"));
-    EXPECT_NE(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Exists(shortcut));
     EXPECT_EQ(InstallRunning(), 0);
 }
 
@@ -178,7 +174,7 @@ TEST_F(InstallWizardTest, TheSilentSetupMakesTheShortcutWritesTheDateAndClosesWi
     EXPECT_EQ(Open(401), 1);
     EXPECT_EQ(Main(), nullptr);
     EXPECT_EQ(host.Codes(), (std::vector<int>{CBOpenSession, CBCloseSession, CBNotifyQORClosed}));
-    EXPECT_NE(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Exists(shortcut));
     char date[16] = {};
     DWORD size = sizeof date;
     ASSERT_EQ(::RegGetValueA(HKEY_LOCAL_MACHINE, settings.c_str(), "InstallTime", RRF_RT_REG_SZ,
@@ -198,7 +194,7 @@ TEST_F(InstallWizardTest, PostInstallWithPreloadZeroRunsHiddenAndOffersNothing) 
     EXPECT_EQ(Open(400), 0);
     EXPECT_EQ(Main(), nullptr);
     EXPECT_EQ(host.Count(CBNotifyQORClosed), 1);
-    EXPECT_NE(::GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Exists(shortcut));
 }
 
 TEST_F(InstallWizardTest, WithTheMainWindowOpenTheWizardOpensBesideIt) {

@@ -530,3 +530,28 @@ TEST_F(SelectLanguageTest, TheHostClosingTheModuleDuringAnInstallerStopsTheInsta
               (std::vector<std::string>{FromCd(1), "\"S:\\APP2\\english\\setup_wait.exe\" /s2"}));
     EXPECT_FALSE(IsAppInstalled(2));
 }
+
+// Topic 411's prompt runs modal in the host's call; a host that closes the module from inside
+// it (here while the prompt is up) ends its loop, and the module is not touched afterwards.
+TEST_F(SelectLanguageTest, AHostThatClosesTheModuleEndsTopic411sPrompt) {
+    TestOptions options{AppsModel()};
+    LeaveModuleState();
+    for (bool withWindow : {false, true}) {
+        SCOPED_TRACE(withWindow);
+        if (withWindow) {
+            ASSERT_EQ(Open(100), 1);
+        }
+        bool closed = false;
+        PromptDriver prompts([&closed](HWND prompt, int) {
+            EntryTerminateNow();
+            closed = !::IsWindow(prompt);
+        });
+        host.requests.clear();
+        const int result = withWindow ? EntryDisplayTopic(411, &host.status) : Open(411);
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(prompts.Seen(), 1);
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(Main(), nullptr);
+        EXPECT_EQ(host.Count(CBNotifyQORClosed), 0);
+    }
+}

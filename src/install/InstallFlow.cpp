@@ -1,5 +1,6 @@
 #include "InstallFlow.h"
 
+#include "InkDisplay.h"
 #include "resource.h"
 #include "status/JobFiles.h"
 
@@ -14,10 +15,11 @@ std::optional<InstallPage> MiddlePageOf(bool autoAlignment, const INKINFO& ink) 
     case QOR_CARRIER_INK_TANKS:
         return InstallPage::Page2;
     case QOR_CARRIER_DUAL: {
-        auto either = [&ink](DWORD id) { return ink.LogCartID1 == id || ink.LogCartID2 == id; };
-        if (either(QOR_CART_MISSING))
+        if (ink.LogCartID1 == QOR_CART_MISSING || ink.LogCartID2 == QOR_CART_MISSING)
             return InstallPage::SingleCartPage2;
-        if (either(QOR_CART_PHOTO))
+        // Every photo cartridge, as for the alignment page Page1 prints: the values asked are
+        // those of the page printed.
+        if (CGUIInkDisplay::IsItKCM(ink.LogCartID1) || CGUIInkDisplay::IsItKCM(ink.LogCartID2))
             return InstallPage::PhotoCartPage2;
         return InstallPage::CartPage2;
     }

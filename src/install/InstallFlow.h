@@ -31,7 +31,8 @@ enum class InstallPage {
 
 // The second page: the automatic alignment page when the model aligns itself; otherwise by the
 // carrier type: ink tanks the alignment values (Page2), two positions a cartridge value page
-// (one cartridge's when a position is empty, the photo page with a photo cartridge), one position
+// (one cartridge's when a position is empty, the photo page with a cartridge of the photo
+// family), one position
 // the one-cartridge page. None for a carrier type it does not know.
 std::optional<InstallPage> MiddlePageOf(bool autoAlignment, const INKINFO& ink);
 

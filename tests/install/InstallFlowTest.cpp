@@ -61,6 +61,8 @@ TEST(InstallFlowTest, TheMiddlePageFollowsTheCarrierAndItsCartridges) {
         {Carrier(QOR_CARRIER_INK_TANKS), P::Page2},
         {Carrier(QOR_CARRIER_DUAL), P::CartPage2},
         {Carrier(QOR_CARRIER_DUAL, QOR_CART_COLOR, QOR_CART_PHOTO), P::PhotoCartPage2},
+        // The other photo cartridge prints the photo alignment page too.
+        {Carrier(QOR_CARRIER_DUAL, QOR_CART_COLOR, QOR_CART_PHOTO_127), P::PhotoCartPage2},
         {Carrier(QOR_CARRIER_DUAL, QOR_CART_PHOTO, QOR_CART_MISSING), P::SingleCartPage2},
         {Carrier(QOR_CARRIER_DUAL, QOR_CART_MISSING, QOR_CART_BLACK), P::SingleCartPage2},
         {Carrier(QOR_CARRIER_SINGLE), P::SingleCartPage2},

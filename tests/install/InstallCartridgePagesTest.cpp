@@ -362,3 +362,35 @@ TEST_F(InstallCongratsTest, TheBoxAndThePreloadAnswerStartTheCentreOrTheBackgrou
         ::DeleteFileA(MonitorShortcut().c_str());
     }
 }
+
+// The standard closing sequence on an all-in-one with its centre installed: the centre's
+// shortcut and start, each of which the preload file may refuse, and the installation date.
+TEST_F(InstallMiddlePageTest, TheStandardClosingOnAnAllInOneMakesTheCentresShortcutAndStartsIt) {
+    struct Case {
+        const char* preload;
+        bool shortcut;
+        bool started;
+    };
+    const Case cases[] = {
+        {"", true, true},
+        {"DesktopIcon2=0\n", false, true},
+        {"LaunchAioCenter=0\n", true, false},
+    };
+    TestOptions model{InstallModelWith({{"IDO_AIO_FAMILY", "1"}})};
+    ASSERT_NO_FATAL_FAILURE(InstallCentre());
+    const std::string centreShortcut =
+        std::string(LinkFileName(DesktopFolder(), "All-in-One Center"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.preload);
+        StartRun(host.ink);
+        ::DeleteFileA(centreShortcut.c_str());
+        Preload(c.preload);
+        ASSERT_EQ(Open(400), 1);
+        Press(IDC_WIZARD_CANCEL); // Exit on the welcome page
+        EXPECT_EQ(Main(), nullptr);
+        EXPECT_EQ(Exists(centreShortcut), c.shortcut);
+        EXPECT_EQ(Launched("vqtraiox.exe"), c.started);
+        EXPECT_TRUE(DateWritten());
+    }
+    ::DeleteFileA(centreShortcut.c_str());
+}

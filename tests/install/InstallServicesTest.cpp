@@ -4,6 +4,9 @@
 #include "SetupCd.h"
 #include "main/PrinterHelpers.h"
 
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -111,4 +114,82 @@ TEST_F(ShortcutTest, ANameEndingInLnkGetsNoSecondExtension) {
     EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(::GetFileAttributesA((path + ".lnk").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(ReadLink(path).icon.empty());
+}
+
+// The user guides the wizard puts in place: the printer's guide from the CD's folder of the
+// interface language into the driver's folder, and the model's own guide from the CD or from
+// where the preload file says.
+class UserGuideTest : public InstallWizardTest {
+protected:
+    UserGuideTest() {
+        EXPECT_EQ(Open(100), 1);
+        g_strUILanguage = "english";
+        char system[MAX_PATH] = {};
+        ::GetSystemDirectoryA(system, MAX_PATH);
+        printerGuide = std::string(system) + "\\spool\\drivers\\x64\\3\\vqtrug_test.chm";
+        ownGuide = std::string(CInstallBackendWizardSheet::OwnUserGuidePath());
+        ::DeleteFileA(printerGuide.c_str());
+        ::DeleteFileA(ownGuide.c_str());
+    }
+    ~UserGuideTest() override {
+        ::DeleteFileA(printerGuide.c_str());
+        ::DeleteFileA(ownGuide.c_str());
+        g_szCDRoot[0] = '\0';
+    }
+    static std::string Contents(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+    TestOptions guideModel{InstallModelWith({
+        {"IDO_USERGUIDE_NAME_XP", "vqtrug_test.chm"},
+        {"IDO_USERGUIDE_NAME_9X2K", "vqtrug_test.chm"},
+        {"IDO_QOR_EXECUTABLENAME_PATH", "spool\\drivers\\x64\\3\\"},
+        {"IDO_OWN_USERGUIDE_DIRNAME", "Corvane\\Test Guide"},
+        {"IDO_OWN_USERGUIDE_NAME", "own_guide_test.chm"},
+        {"IDO_PRELOAD_USER_GUIDE_KEY_NAME", "UserGuide"},
+        {"IDO_NULLSTRING", "NULL"},
+    })};
+    SetupCd cd;
+    std::string printerGuide;
+    std::string ownGuide;
+};
+
+TEST_F(UserGuideTest, ThePrinterGuideComesFromTheCdAndAGuideInPlaceIsKept) {
+    cd.AddFile("pubs\\english\\vqtrug_test.chm", "guide from the CD");
+    CInstallBackendWizardSheet::CopyPubFiles();
+    EXPECT_EQ(Contents(printerGuide), "guide from the CD");
+    cd.AddFile("pubs\\english\\vqtrug_test.chm", "a newer CD");
+    CInstallBackendWizardSheet::CopyPubFiles();
+    EXPECT_EQ(Contents(printerGuide), "guide from the CD");
+}
+
+TEST_F(UserGuideTest, TheModelsOwnGuideComesFromThePreloadFileOrTheCd) {
+    const std::string preloaded = printerGuide + ".preloaded";
+    testing_support::TempFile preloadedGuide(preloaded, "guide of the computer maker");
+    struct Case {
+        const char* preload; // the UserGuide value; null: no preload file
+        const char* copied;  // the guide's text afterwards; null: none
+    };
+    const std::string preloadLine = "UserGuide=" + preloaded + "\n";
+    const Case cases[] = {
+        {nullptr, "guide from the CD"}, {preloadLine.c_str(), "guide of the computer maker"},
+        {"UserGuide=0\n", nullptr},     {"UserGuide=Default\n", nullptr},
+        {"UserGuide=NULL\n", nullptr},
+    };
+    cd.AddFile("pubs\\english\\vqtrug_test.chm", "guide from the CD");
+    std::strcpy(g_szCDRoot, "S:\\");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.preload ? c.preload : "no preload file");
+        ::DeleteFileA(ownGuide.c_str());
+        if (c.preload)
+            Preload(c.preload);
+        else
+            preload.reset();
+        CInstallBackendWizardSheet::InstallOwnUserGuide();
+        if (c.copied)
+            EXPECT_EQ(Contents(ownGuide), c.copied);
+        else
+            EXPECT_FALSE(Exists(ownGuide));
+    }
 }

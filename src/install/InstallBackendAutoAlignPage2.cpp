@@ -40,15 +40,9 @@ unsigned CInstallBackendAutoAlignPage2::HelpTopic() const {
 }
 
 void CInstallBackendAutoAlignPage2::OnNextbutton() {
-    CQORTabDlg* main = g_pQORTabDlg;
     CInstallBackendWizardSheet* sheet = InstallSheet();
-    if (!main || !sheet)
-        return;
-    const BOOL ready = main->IsPrinterReady();
-    // The readiness alert lets the host's messages run: the module may have closed.
-    if (g_pQORTabDlg != main || !ready)
-        return;
-    sheet->RunApplicationStep(*this, SilentInstallRule::SingleCartridgePage);
+    if (sheet && PrinterReadyToGoOn())
+        sheet->RunApplicationStep(*this, SilentInstallRule::SingleCartridgePage);
 }
 
 void CInstallBackendAutoAlignPage2::OnCancelbutton() {
@@ -57,12 +51,7 @@ void CInstallBackendAutoAlignPage2::OnCancelbutton() {
 }
 
 void CInstallBackendAutoAlignPage2::OnBackToWelcome() {
-    CQORTabDlg* main = g_pQORTabDlg;
     CInstallBackendWizardSheet* sheet = InstallSheet();
-    if (!main || !sheet)
-        return;
-    const BOOL ready = main->IsPrinterReady();
-    if (g_pQORTabDlg != main || !ready)
-        return;
-    sheet->ShowInstallPage(InstallPage::Page1);
+    if (sheet && PrinterReadyToGoOn())
+        sheet->ShowInstallPage(InstallPage::Page1);
 }

@@ -63,9 +63,7 @@ void CInstallBackendPage1::OnNextbutton() {
         sheet->RunApplicationStep(*this, SilentInstallRule::Page1);
         return;
     }
-    const BOOL ready = main->IsPrinterReady();
-    // The readiness alert lets the host's messages run: the module may have closed.
-    if (g_pQORTabDlg != main || !ready)
+    if (!PrinterReadyToGoOn())
         return;
     m_bSkippedCartridges = false;
     const InstallAlignmentJob job = InstallAlignmentJobOf(

@@ -1,6 +1,7 @@
 #include "InstallWizardPage.h"
 
 #include "main/HelpTopics.h"
+#include "main/QORTabDlg.h"
 #include "resource.h"
 
 unsigned CInstallWizardPage::HelpTopic() const {
@@ -23,4 +24,12 @@ bool CInstallWizardPage::Ticked(UINT boxId, bool kept) const {
     if (!IsWindow())
         return kept;
     return IsDlgButtonChecked(static_cast<int>(boxId)) == BST_CHECKED;
+}
+
+bool CInstallWizardPage::PrinterReadyToGoOn() {
+    CQORTabDlg* main = g_pQORTabDlg;
+    if (!main)
+        return false;
+    const BOOL ready = main->IsPrinterReady();
+    return g_pQORTabDlg == main && ready;
 }

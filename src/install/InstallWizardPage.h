@@ -18,6 +18,9 @@ protected:
     CInstallBackendWizardSheet* InstallSheet() const;
     // A box's state as the user left it; the state kept when the page was never shown.
     bool Ticked(UINT boxId, bool kept) const;
+    // The printer checked before the wizard moves on; false too when the check's alert let the
+    // host close the module (nothing may be touched then).
+    static bool PrinterReadyToGoOn();
 
 private:
     CInstallStepBand m_Band;

@@ -73,6 +73,9 @@ public:
     HBRUSH CreateSolidBrush(COLORREF color) requires kOwns<HBRUSH> {
         return Replace(::CreateSolidBrush(color));
     }
+    HBRUSH CreateHatchBrush(int style, COLORREF color) requires kOwns<HBRUSH> {
+        return Replace(::CreateHatchBrush(style, color));
+    }
     HBRUSH CreatePatternBrush(HBITMAP pattern) requires kOwns<HBRUSH> {
         return Replace(::CreatePatternBrush(pattern));
     }

@@ -79,6 +79,9 @@ TEST_F(InkCartridgePageTest, ShowsBothCartridgesOfATwoCartridgePrinter) {
     EXPECT_EQ(left->GetShownLevel(), 8);
     EXPECT_EQ(right->GetLook(), TankLook::Black);
     EXPECT_EQ(right->GetShownLevel(), 60);
+    // A screen reader names each tank by its window text.
+    EXPECT_EQ(std::string(left->GetWindowText()), String(IDS_INK_NAME_COLOUR) + ": 8%");
+    EXPECT_EQ(std::string(right->GetWindowText()), String(IDS_INK_NAME_BLACK) + ": 60%");
     for (UINT id : {IDC_INK_PICTURE3, IDC_INK_PICTURE4, IDC_INK_CARTRIDGE1_NAME,
                     IDC_INK_CARTRIDGE2_NAME, IDC_INK_TANK4, IDC_INK_TANK3})
         EXPECT_TRUE(Visible(page, id)) << id;

@@ -14,7 +14,10 @@
 #include <SharedBitmap.h>
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 using namespace controls_test;
@@ -23,6 +26,30 @@ namespace {
 constexpr COLORREF kRed = RGB(0xD0, 0x10, 0x10);
 constexpr COLORREF kBlue = RGB(0x10, 0x10, 0xD0);
 constexpr COLORREF kYellow = RGB(0xE0, 0xE0, 0x10);
+
+// The colour most of the pixels around a point have: an ink under its pattern's lines.
+COLORREF MostAround(const CCanvas& canvas, int x, int y) {
+    std::map<COLORREF, int> seen;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx)
+            ++seen[canvas.Pixel(x + dx, y + dy)];
+    return std::max_element(seen.begin(), seen.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+// Where, within the repeat of a pattern (8 pixels each way), an area shows something other than
+// its main colour.
+std::set<std::pair<int, int>> PatternOf(const CCanvas& canvas, const RECT& area) {
+    const COLORREF main =
+        MostAround(canvas, (area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    std::set<std::pair<int, int>> marks;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (canvas.Pixel(x, y) != main)
+                marks.emplace(x % 8, y % 8);
+    return marks;
+}
 
 class ControlsTest : public testing::Test {
 protected:
@@ -547,9 +574,9 @@ TEST_F(ControlsTest, InkTanksDrawTheirLevelsWhereThePageAsks) {
     int middle = (body.top + body.bottom) / 2;
     int width = body.right - body.left;
     // A full colour cartridge: cyan, magenta, yellow stripes; an empty black one: no black.
-    EXPECT_EQ(canvas.Pixel(body.left + width / 6, middle), RGB(0x00, 0xAE, 0xEF));
-    EXPECT_EQ(canvas.Pixel(body.left + width / 2, middle), RGB(0xEC, 0x00, 0x8C));
-    EXPECT_EQ(canvas.Pixel(body.right - width / 6, middle), RGB(0xFF, 0xE0, 0x00));
+    EXPECT_EQ(MostAround(canvas, body.left + width / 6, middle), RGB(0x00, 0xAE, 0xEF));
+    EXPECT_EQ(MostAround(canvas, body.left + width / 2, middle), RGB(0xEC, 0x00, 0x8C));
+    EXPECT_EQ(MostAround(canvas, body.right - width / 6, middle), RGB(0xFF, 0xE0, 0x00));
     CGUIInkTank::Layout(rightRect, true, body, caption);
     EXPECT_EQ(canvas.Pixel((body.left + body.right) / 2, body.bottom - 5), RGB(0xF4, 0xF4, 0xF4));
     EXPECT_EQ(canvas.Pixel(leftRect.left, leftRect.top), kBackground);
@@ -692,4 +719,42 @@ TEST(UrlLink, OnlyWebAndMailAddressesWithinTheirLengthGoToTheShell) {
     CUiRecorder::Calls().clear();
     EXPECT_FALSE(link.FollowLink("IDO_PROGRAM_SUBURL", FALSE));
     EXPECT_TRUE(CUiRecorder::Calls().empty());
+}
+
+// Without colours the inks still tell apart: each colour ink has a pattern of its own over it and
+// black none; the window text says the ink and its level for a screen reader.
+TEST_F(ControlsTest, InkTanksTellTheirInksApartWithoutColour) {
+    CGUIInkTank colour;
+    CGUIInkTank black;
+    ASSERT_TRUE(colour.Attach(kTankId, &dialog));
+    ASSERT_TRUE(black.Attach(kTank2Id, &dialog));
+    colour.SetInk(TankLook::Color, 100, 100, 100);
+    black.SetInk(TankLook::Black, 60);
+    CCanvas canvas(ClientRect().right, ClientRect().bottom);
+    colour.Draw(canvas.Get());
+    black.Draw(canvas.Get());
+    RECT body{};
+    RECT caption{};
+    CGUIInkTank::Layout(ControlRect(kTankId), true, body, caption);
+    const int width = body.right - body.left;
+    std::vector<std::set<std::pair<int, int>>> patterns;
+    for (int stripe = 0; stripe < 3; ++stripe) {
+        const RECT area{body.left + width * stripe / 3 + 5, body.top + 6,
+                        body.left + width * (stripe + 1) / 3 - 5, body.bottom - 6};
+        patterns.push_back(PatternOf(canvas, area));
+        EXPECT_FALSE(patterns.back().empty()) << "stripe " << stripe;
+    }
+    EXPECT_NE(patterns[0], patterns[1]);
+    EXPECT_NE(patterns[1], patterns[2]);
+    EXPECT_NE(patterns[0], patterns[2]);
+    CGUIInkTank::Layout(ControlRect(kTank2Id), true, body, caption);
+    EXPECT_TRUE(
+        PatternOf(canvas, RECT{body.left + 5, body.bottom - 12, body.right - 5, body.bottom - 6})
+            .empty());
+
+    EXPECT_NE(std::string(black.GetWindowText()).find(": 60%"), std::string::npos);
+    colour.SetInk(TankLook::Color, 70, 20, 90);
+    EXPECT_NE(std::string(colour.GetWindowText()).find(": 20%"), std::string::npos);
+    colour.SetInk(TankLook::Missing, 0);
+    EXPECT_EQ(std::string(colour.GetWindowText()).find('%'), std::string::npos);
 }

@@ -4,6 +4,8 @@
 // stripes each at its own level; a photo cartridge as photo black, cyan and magenta stripes. A
 // missing cartridge is an empty dashed outline, an unidentified one shows "?", an invalid one
 // "!". The caption under the tank gives the level in percent (the lowest of a cartridge's inks).
+// Each ink but black carries a pattern of its own over its colour, and the window text says what
+// the tank shows, so that neither the levels nor the inks depend on seeing colours.
 #pragma once
 
 #include "DrawnControl.h"
@@ -30,7 +32,7 @@ public:
     static constexpr int kInks = 3;
 
     // Binds the static control of a page.
-    BOOL Attach(UINT controlId, CWnd* parent) { return Bind(controlId, parent); }
+    BOOL Attach(UINT controlId, CWnd* parent);
 
     // The look and levels for the cartridge with this id, levels taken from ink by the
     // cartridge's kind (null ink: empty levels); full draws a declared-new cartridge at 100.
@@ -44,6 +46,8 @@ public:
     int GetLevel(int ink = 0) const;
     // The level the caption shows: the lowest of the inks drawn.
     int GetShownLevel() const;
+    // What the tank shows in words, its window text: "Black ink: 60%", "No cartridge".
+    CString Name() const;
 
     static int ClampLevel(long long level);
     // The filled part of a tank's inside for a level: the bottom level percent of inside.
@@ -56,6 +60,7 @@ protected:
 
 private:
     int InkCount() const;
+    void UpdateName();
     void DrawInks(HDC dc, const RECT& inside) const;
 
     TankLook m_look = TankLook::Empty;

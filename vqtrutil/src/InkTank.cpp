@@ -1,6 +1,7 @@
 #include "InkTank.h"
 
 #include "InkDisplay.h"
+#include "resource.h"
 
 #include <Gdi.h>
 #include <algorithm>
@@ -12,29 +13,72 @@ constexpr COLORREF kInside = RGB(0xF4, 0xF4, 0xF4);
 constexpr COLORREF kCaption = RGB(0x20, 0x20, 0x20);
 constexpr COLORREF kWarning = RGB(0xC0, 0x10, 0x10);
 
-// The ink colours of each look, one per stripe.
+// The ink colours of each look, one per stripe, each with a pattern drawn over it so that the
+// inks tell apart without their colours (in grey print, or for a reader who does not see them):
+// a hatch style and its line colour, or no pattern (-1) for black.
+struct Ink {
+    COLORREF color;
+    int hatch;
+    COLORREF lines;
+};
 struct InkColors {
     int count;
-    COLORREF colors[CGUIInkTank::kInks];
+    Ink inks[CGUIInkTank::kInks];
 };
+
+constexpr COLORREF kHatchLight = RGB(0xFF, 0xFF, 0xFF);
+constexpr Ink kBlack{RGB(0x1A, 0x1A, 0x1A), -1, 0};
+constexpr Ink kCyan{RGB(0x00, 0xAE, 0xEF), HS_BDIAGONAL, kHatchLight};
+constexpr Ink kMagenta{RGB(0xEC, 0x00, 0x8C), HS_FDIAGONAL, kHatchLight};
+constexpr Ink kYellow{RGB(0xFF, 0xE0, 0x00), HS_CROSS, RGB(0xA0, 0x88, 0x00)};
+constexpr Ink kPhotoBlack{RGB(0x58, 0x58, 0x58), HS_HORIZONTAL, kHatchLight};
+constexpr Ink kPhotoCyan{RGB(0x80, 0xD8, 0xF8), HS_BDIAGONAL, RGB(0x20, 0x70, 0x90)};
+constexpr Ink kPhotoMagenta{RGB(0xF6, 0x80, 0xC6), HS_FDIAGONAL, RGB(0x90, 0x20, 0x60)};
 
 InkColors ColorsOf(TankLook look) {
     switch (look) {
     case TankLook::Black:
-        return {1, {RGB(0x1A, 0x1A, 0x1A)}};
+        return {1, {kBlack}};
     case TankLook::Cyan:
-        return {1, {RGB(0x00, 0xAE, 0xEF)}};
+        return {1, {kCyan}};
     case TankLook::Magenta:
-        return {1, {RGB(0xEC, 0x00, 0x8C)}};
+        return {1, {kMagenta}};
     case TankLook::Yellow:
-        return {1, {RGB(0xFF, 0xE0, 0x00)}};
+        return {1, {kYellow}};
     case TankLook::Color:
-        return {3, {RGB(0x00, 0xAE, 0xEF), RGB(0xEC, 0x00, 0x8C), RGB(0xFF, 0xE0, 0x00)}};
+        return {3, {kCyan, kMagenta, kYellow}};
     case TankLook::Photo:
-        return {3, {RGB(0x58, 0x58, 0x58), RGB(0x80, 0xD8, 0xF8), RGB(0xF6, 0x80, 0xC6)}};
+        return {3, {kPhotoBlack, kPhotoCyan, kPhotoMagenta}};
     default:
         return {0, {}};
     }
+}
+
+// The resource module's name of what a tank shows, for its window text.
+UINT NameOf(TankLook look) {
+    switch (look) {
+    case TankLook::Black:
+        return IDS_INK_NAME_BLACK;
+    case TankLook::Cyan:
+        return IDS_INK_NAME_CYAN;
+    case TankLook::Magenta:
+        return IDS_INK_NAME_MAGENTA;
+    case TankLook::Yellow:
+        return IDS_INK_NAME_YELLOW;
+    case TankLook::Color:
+        return IDS_INK_NAME_COLOUR;
+    case TankLook::Photo:
+        return IDS_INK_NAME_PHOTO;
+    case TankLook::Missing:
+        return IDS_INK_NAME_MISSING;
+    case TankLook::Unidentified:
+        return IDS_INK_NAME_UNIDENTIFIED;
+    case TankLook::Invalid:
+        return IDS_INK_NAME_INVALID;
+    case TankLook::Empty:
+        break;
+    }
+    return 0;
 }
 
 bool ShowsInk(TankLook look) {
@@ -91,8 +135,35 @@ void CGUIInkTank::SetInk(TankLook look, int level, int level2, int level3) {
         return;
     m_look = look;
     std::copy(levels, levels + kInks, m_levels);
-    if (m_hWnd)
+    if (m_hWnd) {
+        UpdateName();
         Invalidate(FALSE);
+    }
+}
+
+CString CGUIInkTank::Name() const {
+    const UINT nameId = NameOf(m_look);
+    CString name;
+    if (nameId && !name.LoadString(nameId))
+        LogMissing("CGUIInkTank::Name() string not found", nameId);
+    if (ShowsInk(m_look)) {
+        char level[16];
+        std::snprintf(level, sizeof level, ": %d%%", GetShownLevel());
+        name += level;
+    }
+    return name;
+}
+
+void CGUIInkTank::UpdateName() {
+    // Not drawn: the window text is what a screen reader says for the tank.
+    SetText(Name());
+}
+
+BOOL CGUIInkTank::Attach(UINT controlId, CWnd* parent) {
+    if (!Bind(controlId, parent))
+        return FALSE;
+    UpdateName();
+    return TRUE;
 }
 
 void CGUIInkTank::SetCartridge(DWORD cartridgeId, const INKINFO* ink, BOOL full) {
@@ -135,7 +206,16 @@ void CGUIInkTank::DrawInks(HDC dc, const RECT& inside) const {
     for (int i = 0; i < inks.count; ++i) {
         RECT stripe{inside.left + width * i / inks.count, inside.top,
                     inside.left + width * (i + 1) / inks.count, inside.bottom};
-        target.FillSolidRect(FillArea(stripe, m_levels[i]), inks.colors[i]);
+        const RECT fill = FillArea(stripe, m_levels[i]);
+        const Ink& ink = inks.inks[i];
+        target.FillSolidRect(fill, ink.color);
+        if (ink.hatch < 0 || fill.bottom <= fill.top)
+            continue;
+        CBrush pattern;
+        pattern.CreateHatchBrush(ink.hatch, ink.lines);
+        const int mode = ::SetBkMode(dc, TRANSPARENT);
+        ::FillRect(dc, &fill, pattern);
+        ::SetBkMode(dc, mode);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -530,3 +531,64 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageTemplate, ::testing::ValuesIn(pageCases()),
                          });
 
 } // namespace
+
+// --- The keyboard: no two controls of one window answer the same mnemonic
+// -------------------------------------------------------------------------
+
+namespace {
+// The mnemonic of a control's text: the letter after a single '&', upper-cased; 0 for none.
+char mnemonicOf(const std::string& text) {
+    for (size_t at = 0; at + 1 < text.size(); ++at) {
+        if (text[at] != '&')
+            continue;
+        if (text[at + 1] == '&') {
+            ++at;
+            continue;
+        }
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
+    }
+    return 0;
+}
+
+BOOL CALLBACK collectDialogIds(HMODULE, LPCSTR, LPSTR name, LONG_PTR found) {
+    if (IS_INTRESOURCE(name))
+        reinterpret_cast<std::vector<UINT>*>(found)->push_back(
+            static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)));
+    return TRUE;
+}
+} // namespace
+
+TEST_F(ResourceModule, NoTwoControlsOfAWindowShareAMnemonic) {
+    std::vector<UINT> dialogs;
+    ASSERT_TRUE(EnumResourceNamesA(module(), RT_DIALOG, collectDialogIds,
+                                   reinterpret_cast<LONG_PTR>(&dialogs)));
+    ASSERT_FALSE(dialogs.empty());
+    UniqueWindow owner(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr,
+                                       nullptr, nullptr, nullptr));
+    // The walk reads the controls' texts: windows with keys to press are found.
+    size_t windowsWithMnemonics = 0;
+    for (UINT id : dialogs) {
+        SCOPED_TRACE("dialog " + std::to_string(id));
+        UniqueWindow dialog = createDialog(id, owner.get());
+        ASSERT_NE(dialog, nullptr);
+        std::vector<std::pair<char, std::string>> seen;
+        for (HWND child = GetWindow(dialog.get(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            char text[256] = {};
+            GetWindowTextA(child, text, sizeof text);
+            char className[32] = {};
+            GetClassNameA(child, className, sizeof className);
+            const LONG style = GetWindowLongA(child, GWL_STYLE);
+            if (std::string(className) == "Static" && (style & SS_NOPREFIX))
+                continue;
+            const char letter = mnemonicOf(text);
+            if (!letter)
+                continue;
+            for (const auto& [other, otherText] : seen)
+                EXPECT_NE(other, letter) << "\"" << otherText << "\" and \"" << text << "\"";
+            seen.emplace_back(letter, text);
+        }
+        windowsWithMnemonics += !seen.empty();
+    }
+    EXPECT_GT(windowsWithMnemonics, dialogs.size() / 2);
+}

@@ -4,7 +4,10 @@
 #include "PrinterHelpers.h"
 #include "main/HelpTopics.h"
 
+#include "DialogHook.h"
 #include "Operations.h"
+
+#include <Module.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 #include <htmlhelp.h>
 #include <iterator>
 #include <sstream>
+#include <vector>
 
 namespace {
 std::string Installed(const char* name) {
@@ -89,4 +93,42 @@ TEST_F(InstalledHelpTest, TheGuideOpensAtItsFirstPage) {
     UtilShowHelp(nullptr, Installed("vqtrma.chm").c_str(), HH_DISPLAY_TOPIC, 0, 0);
     Pump();
     EXPECT_EQ(ShownViewer(), "Q710 Series User Guide");
+}
+
+// A help file that is missing or cannot be read opens no empty viewer: the user is told, with
+// the file's place, in the resource module's words.
+TEST_F(InstalledHelpTest, AMissingOrDamagedHelpFileIsToldNotShown) {
+    HMODULE resources = ::LoadLibraryExA("vqtrqorr.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(resources, nullptr);
+    const HINSTANCE before = AfxGetResourceHandle();
+    AfxSetResourceHandle(resources);
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof folder, folder);
+    const std::string missing = std::string(folder) + "vqtr_no_such_help.chm";
+    const std::string damaged = std::string(folder) + "vqtr_damaged_help.chm";
+    ::DeleteFileA(missing.c_str());
+    std::ofstream(damaged, std::ios::binary) << "not a help file";
+    std::vector<std::string> told;
+    {
+        CDialogHook boxes(CDialogHook::kActivated, [&told](HWND box) {
+            char text[512] = {};
+            ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            told.push_back(text);
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        for (const std::string& file : {missing, damaged}) {
+            UtilShowHelp(nullptr, file.c_str(), HH_HELP_CONTEXT, 219, 0);
+            Pump();
+            EXPECT_EQ(ShownViewer(), "") << file;
+        }
+        // Closing the viewer asks for no file and tells nothing.
+        UtilShowHelp(nullptr, missing.c_str(), HH_CLOSE_ALL, 0, 0);
+    }
+    ::DeleteFileA(damaged.c_str());
+    AfxSetResourceHandle(before);
+    ::FreeLibrary(resources);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_NE(told[0].find("missing"), std::string::npos) << told[0];
+    EXPECT_NE(told[0].find(missing), std::string::npos) << told[0];
+    EXPECT_NE(told[1].find("cannot be read"), std::string::npos) << told[1];
 }

@@ -2,7 +2,9 @@
 
 #include "CSpy.h"
 #include "Environment.h"
+#include "resource.h"
 
+#include <CString.h>
 #include <Module.h>
 
 #include <algorithm>
@@ -41,6 +43,31 @@ std::string LanguageName(LCID locale) {
 bool FileExists(const char* path) {
     const DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Whether a file begins as a compiled help file does; a file cut short or of another kind would
+// leave the viewer's window empty.
+bool IsCompiledHelp(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    char signature[4] = {};
+    DWORD read = 0;
+    const BOOL done = ReadFile(file, signature, sizeof signature, &read, nullptr);
+    CloseHandle(file);
+    return done && read == sizeof signature && std::memcmp(signature, "ITSF", 4) == 0;
+}
+
+// Tells the user why no help opens, with the file's place for whoever supports them.
+void TellHelpUnavailable(HWND owner, UINT messageId, const char* helpFile) {
+    CString format;
+    CString caption;
+    format.LoadString(messageId);
+    caption.LoadString(IDS_HELP_UNAVAILABLE_CAPTION);
+    CString message;
+    message.Format(format, helpFile);
+    UtilMessageBox(owner, message, caption, MB_OK | MB_ICONINFORMATION);
 }
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
@@ -133,16 +160,25 @@ void UtilShowHelp(HWND owner, const char* helpFile, UINT command, DWORD topic, D
         handler(VQTR_UI_HELP, helpFile, nullptr, topic, command);
         return;
     }
-    if (!FileExists(helpFile)) {
-        spy.OutputError("UtilShowHelp() the help file does not exist");
-        return;
-    }
     // The viewer reads the data of its other commands as an address: a topic number there
     // would make it read where nothing is. Its display command without an address opens the
     // file's first page.
     const bool firstPage = command == HH_DISPLAY_TOPIC && topic == 0;
     if (command != HH_HELP_CONTEXT && command != HH_CLOSE_ALL && !firstPage) {
         spy.OutputError("UtilShowHelp() the command takes no topic number: nothing is shown");
+        return;
+    }
+    // Closing the viewer needs no file; showing a page does, and the user is told when it
+    // cannot be read.
+    if (!FileExists(helpFile)) {
+        spy.OutputError("UtilShowHelp() the help file does not exist");
+        if (command != HH_CLOSE_ALL)
+            TellHelpUnavailable(owner, IDS_HELP_FILE_MISSING, helpFile);
+        return;
+    }
+    if (command != HH_CLOSE_ALL && !IsCompiledHelp(helpFile)) {
+        spy.OutputError("UtilShowHelp() the help file is damaged");
+        TellHelpUnavailable(owner, IDS_HELP_FILE_DAMAGED, helpFile);
         return;
     }
     if (const HtmlHelpFunction show = HtmlHelp())

@@ -4,7 +4,7 @@
 //
 //   qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]
 //           [--screenshot FILE.png [--press ID[,ID...]]] [--soak N [--seed S]
-//           [--help-file FILE.chm]]
+//           [--help-file FILE.chm]] [--language en|de|ar|he]
 //
 // --profile    a printer profile from the folder "profiles" beside this program (default,
 //              one-cartridge, ink-tank, all-in-one, network, busy, low-ink, low-photo-ink) or
@@ -21,6 +21,8 @@
 //              with "soak: N operations, F failures"; exit code 1 on a failure
 // --help-file  in the soak, every help request is shown in the system's viewer on this help file,
 //              installed where the module looks for its own when that is missing
+// --language   the user's language as the module sees it (VQTR_LOCALE): English, German, Arabic
+//              or Hebrew; the module speaks it when its resource module is installed
 #include "ControlWindow.h"
 #include "ModuleHost.h"
 #include "Profile.h"
@@ -36,6 +38,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -50,7 +53,18 @@ struct Options {
     int soak = 0;
     unsigned seed = 1;
     std::string helpFile;
+    std::string language;
 };
+
+// The locale text of a language the reference host offers; null for another.
+const char* LocaleOfLanguage(const std::string& language) {
+    static const std::pair<const char*, const char*> kLocales[] = {
+        {"en", "00000409"}, {"de", "00000407"}, {"ar", "00000401"}, {"he", "0000040d"}};
+    for (const auto& [code, locale] : kLocales)
+        if (language == code)
+            return locale;
+    return nullptr;
+}
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int index = 1; index < argc; ++index) {
@@ -81,6 +95,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.soak = std::atoi(value.c_str());
         } else if (option == "--help-file") {
             options.helpFile = value;
+        } else if (option == "--language") {
+            if (!LocaleOfLanguage(value)) {
+                std::fprintf(stderr, "qorhost: --language takes en, de, ar or he\n");
+                return false;
+            }
+            options.language = value;
         } else if (option == "--seed") {
             options.seed = static_cast<unsigned>(std::strtoul(value.c_str(), nullptr, 10));
         } else {
@@ -95,7 +115,8 @@ void PrintUsage() {
     std::fprintf(stderr,
                  "usage: qorhost [--profile NAME] [--printer NAME] [--topic N] [--log FILE]\n"
                  "               [--screenshot FILE.png [--press ID[,ID...]]]\n"
-                 "               [--soak N [--seed S] [--help-file FILE.chm]]\n");
+                 "               [--soak N [--seed S] [--help-file FILE.chm]]\n"
+                 "               [--language en|de|ar|he]\n");
 }
 
 struct FileCloser {
@@ -232,6 +253,9 @@ int main(int argc, char** argv) {
         PrintUsage();
         return 2;
     }
+    // The module reads the user's locale from its environment, in this process.
+    if (!options.language.empty())
+        ::SetEnvironmentVariableA("VQTR_LOCALE", LocaleOfLanguage(options.language));
     ComScope com;
 
     Profile profile;

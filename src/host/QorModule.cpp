@@ -1,6 +1,8 @@
 #include "QorModule.h"
 
 #include "CSpy.h"
+#include "Operations.h"
+#include "ResourceLanguage.h"
 #include "main/QORTabDlg.h"
 
 #include <string>
@@ -74,8 +76,21 @@ CModuleState* QorModuleState() {
 
 bool LoadResourceModule() {
     g_resourcesReleased = false;
+    if (!g_hQORResModule) {
+        char locale[16] = {};
+        UtilGetLocaleText(locale, sizeof locale, nullptr, 0);
+        const std::string own = ResourceModuleFor(locale);
+        if (own != kBaseResourceModule) {
+            g_hQORResModule = LoadCompanion(own.c_str());
+            if (!g_hQORResModule) {
+                CSpy spy;
+                spy.OutputEach("No resource module for the user's language: English stands", locale,
+                               own.c_str());
+            }
+        }
+    }
     if (!g_hQORResModule)
-        g_hQORResModule = LoadCompanion("vqtrqorr.dll");
+        g_hQORResModule = LoadCompanion(kBaseResourceModule);
     if (!g_hQORResModule) {
         CSpy spy;
         spy.OutputData("QOR Res DLL not loaded");

@@ -197,12 +197,13 @@ int EntryFilterDllMsg(MSG* msg) {
 
 int EntryChoosePrinter(const char* printerList) {
     return RunExport("QORChoosePrinter", [&] {
+        // The resources first: choosing them by the user's language logs lines of its own.
+        if (!LoadResourceModule())
+            return 0;
         CSpy spy;
         spy.OutputData("QORChoosePrinter");
         spy.OutputData("...should only display the first printer name...");
         spy.OutputData(printerList);
-        if (!LoadResourceModule())
-            return 0;
         int result = 0;
         if (theCQORTabDlg) {
             spy.OutputData("QOR already opened");

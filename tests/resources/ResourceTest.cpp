@@ -563,8 +563,8 @@ TEST_F(ResourceModule, NoTwoControlsOfAWindowShareAMnemonic) {
     ASSERT_TRUE(EnumResourceNamesA(module(), RT_DIALOG, collectDialogIds,
                                    reinterpret_cast<LONG_PTR>(&dialogs)));
     ASSERT_FALSE(dialogs.empty());
-    UniqueWindow owner(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr,
-                                       nullptr, nullptr, nullptr));
+    UniqueWindow owner(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+                                       nullptr, nullptr));
     // The walk reads the controls' texts: windows with keys to press are found.
     size_t windowsWithMnemonics = 0;
     for (UINT id : dialogs) {
@@ -591,4 +591,48 @@ TEST_F(ResourceModule, NoTwoControlsOfAWindowShareAMnemonic) {
         windowsWithMnemonics += !seen.empty();
     }
     EXPECT_GT(windowsWithMnemonics, dialogs.size() / 2);
+}
+
+// Every control that acts can be reached by keys: it is a Tab stop, or the arrow keys reach it
+// in a group (the controls from one that starts a group to the next) that has a Tab stop.
+TEST_F(ResourceModule, EveryControlThatActsIsReachedByTabOrArrows) {
+    std::vector<UINT> dialogs;
+    ASSERT_TRUE(EnumResourceNamesA(module(), RT_DIALOG, collectDialogIds,
+                                   reinterpret_cast<LONG_PTR>(&dialogs)));
+    UniqueWindow owner(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+                                       nullptr, nullptr));
+    const auto acts = [](HWND control) {
+        char className[32] = {};
+        GetClassNameA(control, className, sizeof className);
+        const std::string kind = className;
+        const LONG style = GetWindowLongA(control, GWL_STYLE);
+        if (kind == "Button")
+            return (style & BS_TYPEMASK) != BS_GROUPBOX;
+        return kind == "Edit" || kind == "ComboBox" || kind == "ListBox" ||
+               kind == "SysListView32" || kind == "SysTreeView32" || kind == "msctls_trackbar32";
+    };
+    for (UINT id : dialogs) {
+        SCOPED_TRACE("dialog " + std::to_string(id));
+        UniqueWindow dialog = createDialog(id, owner.get());
+        ASSERT_NE(dialog, nullptr);
+        // The groups in Tab order, each with its controls that act and whether one is a stop.
+        struct Group {
+            std::vector<int> acting;
+            bool hasStop = false;
+        };
+        std::vector<Group> groups(1);
+        for (HWND child = GetWindow(dialog.get(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const LONG style = GetWindowLongA(child, GWL_STYLE);
+            if ((style & WS_GROUP) && !groups.back().acting.empty())
+                groups.emplace_back();
+            if (!acts(child))
+                continue;
+            groups.back().acting.push_back(GetDlgCtrlID(child));
+            groups.back().hasStop |= (style & WS_TABSTOP) != 0;
+        }
+        for (const Group& group : groups)
+            for (int control : group.acting)
+                EXPECT_TRUE(group.hasStop) << "control " << control << " is reached by no key";
+    }
 }

@@ -8,11 +8,9 @@
 CInstallBackendCongratsPage::CInstallBackendCongratsPage()
     : CInstallWizardPage(IDD_INSTALL_CONGRATS) {}
 
-PreloadAnswer CInstallBackendCongratsPage::OpenCentreAnswer(CQORTabDlg& main) {
-    CString section, key;
-    main.m_Product.GetSetting("IDO_PLC_SECTION_NAME", section);
-    main.m_Product.GetSetting("IDO_PLC_KEYNAME_POSTINSTALLOPENAIOC", key);
-    return PreloadAnswerOf(main.ReadPreloadValue(key, section));
+PreloadAnswer CInstallBackendCongratsPage::OpenCentreAnswer() {
+    return PreloadAnswerOf(
+        CInstallBackendWizardSheet::PreloadValue("IDO_PLC_KEYNAME_POSTINSTALLOPENAIOC"));
 }
 
 BOOL CInstallBackendCongratsPage::OnInitDialog() {
@@ -23,7 +21,7 @@ BOOL CInstallBackendCongratsPage::OnInitDialog() {
     if (!main)
         return TRUE;
     CheckDlgButton(IDC_INSTALL_START_CENTRE_CHECK,
-                   OpenCentreAnswer(*main) == PreloadAnswer::No ? BST_UNCHECKED : BST_CHECKED);
+                   OpenCentreAnswer() == PreloadAnswer::No ? BST_UNCHECKED : BST_CHECKED);
     SetText(IDC_INSTALL_AIO_TEXT, IDS_INSTALL_AIO_TEXT);
     const bool allInOne = main->m_Product.CompareSetting("IDO_AIO_FAMILY", 1);
     ShowControl(IDC_INSTALL_START_CENTRE_CHECK, allInOne);
@@ -66,8 +64,8 @@ void CInstallBackendCongratsPage::Finish() {
     CInstallBackendWizardSheet* sheet = InstallSheet();
     if (!main || !sheet)
         return;
-    const bool openCentre = Ticked(IDC_INSTALL_START_CENTRE_CHECK, false) ||
-                            OpenCentreAnswer(*main) == PreloadAnswer::Yes;
+    const bool openCentre =
+        Ticked(IDC_INSTALL_START_CENTRE_CHECK, false) || OpenCentreAnswer() == PreloadAnswer::Yes;
     main->DoCallback(CBCloseSession, nullptr, 0, 0);
     if (g_pQORTabDlg != main)
         return;

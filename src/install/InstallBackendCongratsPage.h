@@ -23,7 +23,7 @@ private:
     // at 0. Then the printer's serial number as its service tag.
     static void PrepareLowInkBookkeeping(CQORTabDlg& main);
     // The preload file's answer about opening the centre.
-    static PreloadAnswer OpenCentreAnswer(CQORTabDlg& main);
+    static PreloadAnswer OpenCentreAnswer();
     // Closes the session, places the guide and the shortcut, starts the centre or the background
     // manager and ends the wizard; the module may close there.
     void Finish();

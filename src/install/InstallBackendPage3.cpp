@@ -19,13 +19,12 @@ BOOL CInstallBackendPage3::OnInitDialog() {
     if (!main)
         return TRUE;
     const bool allInOne = main->m_Product.CompareSetting("IDO_AIO_FAMILY", 1);
-    CString section, iconKey, centreKey;
-    main->m_Product.GetSetting("IDO_PLC_SECTION_NAME", section);
-    main->m_Product.GetSetting(
-        allInOne ? "IDO_PRELOAD_KEY_DESKTOPICON2" : "IDO_PRELOAD_KEY_DESKTOPICON1", iconKey);
-    main->m_Product.GetSetting("IDO_PRELOAD_KEY_LAUNCHAIO", centreKey);
-    const bool icon = PreloadTicks(main->ReadPreloadValue(iconKey, section), true);
-    const bool centre = PreloadTicks(main->ReadPreloadValue(centreKey, section), false);
+    const bool icon = PreloadTicks(
+        CInstallBackendWizardSheet::PreloadValue(allInOne ? "IDO_PRELOAD_KEY_DESKTOPICON2"
+                                                          : "IDO_PRELOAD_KEY_DESKTOPICON1"),
+        true);
+    const bool centre =
+        PreloadTicks(CInstallBackendWizardSheet::PreloadValue("IDO_PRELOAD_KEY_LAUNCHAIO"), false);
     CheckDlgButton(IDC_INSTALL_DESKTOP_ICON_CHECK, icon ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(IDC_INSTALL_START_CENTRE_CHECK, centre ? BST_CHECKED : BST_UNCHECKED);
     SetText(IDC_INSTALL_AIO_TEXT, IDS_INSTALL_AIO_TEXT);

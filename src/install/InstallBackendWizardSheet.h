@@ -54,6 +54,9 @@ public:
     // The installation date under the printer's original name.
     static void WriteInstallTime(const char* printerName);
     static void CopyPubFiles();
+    // The preload file's value of the key an option names, in the preload section; empty when
+    // there is none.
+    static CString PreloadValue(const char* keyOption);
     static void InstallOwnUserGuide();
     // Where InstallOwnUserGuide puts the model's own user guide.
     static CString OwnUserGuidePath();

@@ -57,13 +57,6 @@ bool OptionIs(const char* key, int value) {
     return g_pQORTabDlg && g_pQORTabDlg->m_Product.CompareSetting(key, value);
 }
 
-// The preload value of the key an option names, in the preload section.
-CString PreloadOf(const char* keyOption) {
-    CQORTabDlg* main = g_pQORTabDlg;
-    return main ? main->ReadPreloadValue(Option(keyOption), Option("IDO_PLC_SECTION_NAME"))
-                : CString();
-}
-
 bool Exists(const char* path) {
     return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
@@ -79,6 +72,12 @@ CString GuideName() {
                                                   : "IDO_USERGUIDE_NAME_9X2K");
 }
 } // namespace
+
+CString CInstallBackendWizardSheet::PreloadValue(const char* keyOption) {
+    CQORTabDlg* main = g_pQORTabDlg;
+    return main ? main->ReadPreloadValue(Option(keyOption), Option("IDO_PLC_SECTION_NAME"))
+                : CString();
+}
 
 BOOL CInstallBackendWizardSheet::FindSetupCD(const char* marker) {
     CSpy spy;
@@ -255,7 +254,8 @@ void CInstallBackendWizardSheet::InstallOwnUserGuide() {
     spy.OutputEach("Dest Path for User Guide", destination);
     if (Exists(destination))
         return;
-    const CString preload = PreloadOf("IDO_PRELOAD_USER_GUIDE_KEY_NAME");
+    const CString preload =
+        CInstallBackendWizardSheet::PreloadValue("IDO_PRELOAD_USER_GUIDE_KEY_NAME");
     CString source;
     if (!preload.IsEmpty()) {
         spy.OutputData("Preload  file found");
@@ -285,7 +285,8 @@ void CInstallBackendWizardSheet::RunClosingSequence(const ClosingVariant& varian
         return;
     const bool remote = IsRemotePort(main->m_PortInfo.dwPortType);
     const auto allowed = [&variant](const char* preloadKey) {
-        return !variant.preloadDecides || !PreloadRefuses(PreloadOf(preloadKey));
+        return !variant.preloadDecides ||
+               !PreloadRefuses(CInstallBackendWizardSheet::PreloadValue(preloadKey));
     };
     const bool monitorShortcut = variant.shortcut == ClosingShortcut::MonitorOnTwoStep &&
                                  OptionIs("IDO_2STEP_INSTALLWIZARD_OPTION", 1);
